@@ -1,0 +1,34 @@
+#pragma once
+
+// The program as one object: the main window, the trainer with its random
+// source, the results window, and the wiring of the eleven buttons' clicks to
+// the trainer's handlers. main() only creates and shows it; tests drive it.
+
+#include "engine/ClockRandom.h"
+#include "engine/Trainer.h"
+#include "ui/MainWindow.h"
+#include "ui/ResultsWindowHost.h"
+
+namespace app {
+
+class TrainerApp {
+public:
+    TrainerApp();
+    TrainerApp(const TrainerApp&) = delete;
+    TrainerApp& operator=(const TrainerApp&) = delete;
+
+    ui::MainWindow& mainWindow() { return window_; }
+    ui::ResultsWindowHost& results() { return results_; }
+    const engine::Trainer& trainer() const { return trainer_; }
+
+private:
+    void connectButtons();
+
+    // Declared so that the window outlives the trainer that refers to it.
+    ui::MainWindow window_;
+    engine::ClockRandom random_;
+    ui::ResultsWindowHost results_;
+    engine::Trainer trainer_;
+};
+
+} // namespace app

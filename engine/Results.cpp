@@ -1,0 +1,28 @@
+#include "engine/Results.h"
+
+#include <string>
+
+namespace engine {
+
+int examplesSolved(const TrainerState& state, const MainControls& controls) {
+    for (int k = 1; k <= kTypedSteps; ++k) {
+        if (controls.labelCaption(echoLabel(k)).empty())
+            return state.exampleNumber - 1;
+    }
+    return state.exampleNumber;
+}
+
+void showResults(TrainerState& state, const MainControls& controls, ResultsView& view) {
+    view.open();
+    if (state.exampleNumber == 0)
+        return;
+    recomputeTotalErrors(state);
+    view.setValue(ResultLabel::Label2, std::to_string(examplesSolved(state, controls)));
+    view.setValue(ResultLabel::Label4, std::to_string(state.totalErrors));
+    for (int k = 1; k <= kSteps; ++k) {
+        view.setValue(static_cast<ResultLabel>(13 + k),
+                      std::to_string(state.stepErrors[static_cast<std::size_t>(k)]));
+    }
+}
+
+} // namespace engine

@@ -1,0 +1,28 @@
+#pragma once
+
+// The results window as the engine fills it: one window at a time, created on
+// demand by the window layer.
+
+#include <string_view>
+
+namespace engine {
+
+// The results window as the engine fills it.
+enum class ResultLabel : int {
+    Label2 = 2, // examples solved
+    Label4 = 4, // total errors
+    Label14 = 14, Label15, Label16, Label17, Label18, Label19, Label20, Label21, // steps 1..8
+};
+
+class ResultsView {
+public:
+    virtual ~ResultsView() = default;
+
+    // Creates the window if it does not exist (its values empty), shows it
+    // without an owner and without blocking the main window, and activates it.
+    virtual void open() = 0;
+
+    virtual void setValue(ResultLabel label, std::string_view text) = 0;
+};
+
+} // namespace engine

@@ -1,0 +1,77 @@
+#include "engine/Trainer.h"
+
+#include <string>
+
+#include "engine/ExerciseDrawing.h"
+#include "engine/Results.h"
+#include "engine/Shuffle.h"
+#include "engine/StepChecks.h"
+
+namespace engine {
+
+Trainer::Trainer(MainControls& controls, DrawingSurface& surface, UniformSource& random)
+    : controls_(controls), surface_(surface), random_(random) {}
+
+void Trainer::pressStart() {
+    controls_.moveStartButton(kStartButtonHiddenLeft, kStartButtonHiddenTop);
+    if (state_.exampleNumber != 0)
+        return;
+    state_.fillIndex = 1;
+    random_.seedFromClock();
+    shuffleExamples(state_, random_);
+    state_.exampleNumber = 1;
+    recomputeTotalErrors(state_);
+    controls_.setLabelCaption(MainLabel::Label8, "Пример:");
+    controls_.setLabelCaption(MainLabel::Label9, std::to_string(state_.exampleNumber));
+    controls_.setLabelCaption(MainLabel::Label10, "Ошибок:");
+    controls_.setLabelCaption(MainLabel::Label11, std::to_string(state_.totalErrors));
+    loadCurrentExample(state_);
+    state_.stepErrors.fill(0);
+    drawExample(state_, surface_);
+}
+
+void Trainer::pressConfirm(int step) { confirmStep(state_, step, controls_, surface_); }
+
+void Trainer::settleExample() {
+    judgeReducibility(state_, controls_);
+    countSkippedSteps(state_, controls_);
+}
+
+void Trainer::pressNext() {
+    if (state_.exampleNumber == 0)
+        return;
+    if (state_.nextPressCount >= kAdvancingPresses) {
+        ++state_.nextPressCount;
+        if (!state_.lastExampleSettled) {
+            // The 21st example is settled like every other one, then closed:
+            // its steps stay judged and its answers stay on screen.
+            settleExample();
+            controls_.setLabelCaption(MainLabel::Label11,
+                                      std::to_string(recomputeTotalErrors(state_)));
+            state_.stepAnswered.fill(1);
+            state_.stepAnswered[0] = 0;
+            state_.lastExampleSettled = true;
+        }
+        controls_.showLastExampleMessage();
+        return;
+    }
+    for (int k = 1; k <= kTypedSteps; ++k)
+        controls_.setLabelCaption(echoLabel(k), "");
+    for (int k = 1; k <= kTypedSteps; ++k)
+        controls_.setLabelCaption(verdictLabel(k), "");
+    ++state_.nextPressCount;
+    settleExample();
+    ++state_.exampleNumber;
+    state_.stepAnswered.fill(0);
+    surface_.clear();
+    for (int k = 1; k <= kTypedSteps; ++k)
+        controls_.setAnswerText(k, "");
+    controls_.setLabelCaption(MainLabel::Label9, std::to_string(state_.exampleNumber));
+    controls_.setLabelCaption(MainLabel::Label11, std::to_string(recomputeTotalErrors(state_)));
+    loadCurrentExample(state_);
+    drawExample(state_, surface_);
+}
+
+void Trainer::pressResults(ResultsView& view) { showResults(state_, controls_, view); }
+
+} // namespace engine

@@ -1,0 +1,61 @@
+#pragma once
+
+// The trainer's button handlers: each press runs to completion on the
+// interface thread and works on the one TrainerState through the window's
+// controls and drawing surface. The window wires its clicks here and never
+// decides anything itself.
+
+#include "engine/DrawingSurface.h"
+#include "engine/MainControls.h"
+#include "engine/ResultsView.h"
+#include "engine/TrainerState.h"
+#include "engine/UniformSource.h"
+
+namespace engine {
+
+// Where "Начало" moves itself: beyond the right edge of the client area.
+inline constexpr int kStartButtonHiddenLeft = 19000;
+inline constexpr int kStartButtonHiddenTop = 4000;
+
+// Advancing presses of "Ещё пример" in a run: they lead from the 1st to the
+// 21st example.
+inline constexpr int kAdvancingPresses = kExampleCount - 1;
+
+inline constexpr const char* kLastExampleMessage = "Это последний пример. Посмотрите результат.";
+inline constexpr const char* kMainCaption = "Сложение и вычитание обыкновенных дробей";
+
+class Trainer {
+public:
+    // The references must outlive the trainer.
+    Trainer(MainControls& controls, DrawingSurface& surface, UniformSource& random);
+    Trainer(const Trainer&) = delete;
+    Trainer& operator=(const Trainer&) = delete;
+
+    // "Начало": moves itself out of view; the first press also shuffles the
+    // order, shows "Пример:" 1 and "Ошибок:" 0 and draws the first example.
+    void pressStart();
+
+    // "Да" of step k. REQUIRES: 1 <= k <= 7.
+    void pressConfirm(int step);
+
+    // "Ещё пример": settles the example on screen (step 8 and the skipped
+    // steps) and shows the next one. The first press after the 21st example
+    // settles that one and shows the last-example message; later presses only
+    // show the message.
+    void pressNext();
+
+    // "Результат": shows the summary in `view`.
+    void pressResults(ResultsView& view);
+
+    const TrainerState& state() const { return state_; }
+
+private:
+    void settleExample();
+
+    TrainerState state_;
+    MainControls& controls_;
+    DrawingSurface& surface_;
+    UniformSource& random_;
+};
+
+} // namespace engine

@@ -1,0 +1,15 @@
+#pragma once
+
+// The random source of the shuffle, passed in so that tests can script it.
+
+namespace engine {
+
+// A source of uniform values in [0, 1).
+class UniformSource {
+public:
+    virtual ~UniformSource() = default;
+    virtual void seedFromClock() = 0;
+    virtual double next() = 0;
+};
+
+} // namespace engine

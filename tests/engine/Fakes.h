@@ -1,0 +1,142 @@
+#pragma once
+
+// Recording stand-ins for the window, the drawing surface, the results window
+// and the random source, so that every rule can be checked exactly.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "engine/DrawingSurface.h"
+#include "engine/MainControls.h"
+#include "engine/NumberText.h"
+#include "engine/ResultsView.h"
+#include "engine/StepChecks.h"
+#include "engine/Trainer.h"
+#include "engine/UniformSource.h"
+
+namespace fakes {
+
+// Records each operation as one line: "font 20", "point 3100 900",
+// "text +", "number 2", "line 3100 1330 3650 1330", "clear".
+class RecordingSurface final : public engine::DrawingSurface {
+public:
+    void setFontSize(double points) override { add("font " + engine::captionText(points)); }
+    void plotPoint(int x, int y) override {
+        add("point " + std::to_string(x) + " " + std::to_string(y));
+    }
+    void printText(std::string_view text) override { add("text " + std::string(text)); }
+    void printText(double value) override { add("number " + engine::captionText(value)); }
+    void drawLine(int x1, int y1, int x2, int y2) override {
+        add("line " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) +
+            " " + std::to_string(y2));
+    }
+    void clear() override { add("clear"); }
+
+    std::vector<std::string> ops;
+
+private:
+    void add(std::string op) { ops.push_back(std::move(op)); }
+};
+
+class FakeControls final : public engine::MainControls {
+public:
+    void setLabelCaption(engine::MainLabel label, std::string_view text) override {
+        captions[static_cast<int>(label)] = std::string(text);
+        log.push_back("caption " + std::to_string(static_cast<int>(label)) + " " +
+                      std::string(text));
+    }
+    std::string labelCaption(engine::MainLabel label) const override {
+        auto it = captions.find(static_cast<int>(label));
+        return it == captions.end() ? std::string() : it->second;
+    }
+    std::string answerText(int step) const override {
+        auto it = boxes.find(step);
+        return it == boxes.end() ? std::string() : it->second;
+    }
+    void setAnswerText(int step, std::string_view text) override {
+        boxes[step] = std::string(text);
+        log.push_back("box " + std::to_string(step) + " " + std::string(text));
+    }
+    bool isOption2Selected() const override { return option2; }
+    void moveStartButton(int left, int top) override {
+        log.push_back("move " + std::to_string(left) + " " + std::to_string(top));
+    }
+    void showLastExampleMessage() override {
+        ++messages;
+        log.push_back("message");
+    }
+
+    std::string caption(int label) const { return labelCaption(static_cast<engine::MainLabel>(label)); }
+
+    std::map<int, std::string> captions;
+    std::map<int, std::string> boxes;
+    bool option2 = false;
+    int messages = 0;
+    std::vector<std::string> log;
+};
+
+class FakeResults final : public engine::ResultsView {
+public:
+    void open() override { ++opens; }
+    void setValue(engine::ResultLabel label, std::string_view text) override {
+        values[static_cast<int>(label)] = std::string(text);
+        order.push_back(static_cast<int>(label));
+    }
+    int opens = 0;
+    std::map<int, std::string> values;
+    std::vector<int> order;
+};
+
+// Yields the scripted values in turn, then repeats them; counts seeding.
+class ScriptedSource final : public engine::UniformSource {
+public:
+    explicit ScriptedSource(std::vector<double> values) : values_(std::move(values)) {}
+    void seedFromClock() override { ++seeds; }
+    double next() override {
+        ++draws;
+        return values_[(draws - 1) % values_.size()];
+    }
+    int seeds = 0;
+    std::size_t draws = 0;
+
+private:
+    std::vector<double> values_;
+};
+
+// The value in [0, 1) that the shuffle turns into `id`.
+inline double valueFor(int id) { return (id - 1 + 0.5) / 21.0; }
+
+// A source whose shuffle yields exactly `order` (ids 1..21, no repeats).
+inline ScriptedSource sourceFor(const std::vector<int>& order) {
+    std::vector<double> values;
+    for (int id : order)
+        values.push_back(valueFor(id));
+    return ScriptedSource(values);
+}
+
+// A trainer on recording fakes, started on a known order.
+struct Rig {
+    explicit Rig(std::vector<int> order = {16, 3, 4, 2, 21, 1, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14,
+                                           15, 17, 18, 19, 20})
+        : source(sourceFor(order)), trainer(controls, surface, source) {}
+
+    void start() { trainer.pressStart(); }
+    void answer(int step, const std::string& text) {
+        controls.boxes[step] = text;
+        trainer.pressConfirm(step);
+    }
+    // Answers steps 1..7 of the example on screen right.
+    void answerAllRight() {
+        for (int k = 1; k <= 7; ++k)
+            answer(k, engine::captionText(engine::expectedValue(state(), k)));
+    }
+    const engine::TrainerState& state() const { return trainer.state(); }
+
+    FakeControls controls;
+    RecordingSurface surface;
+    ScriptedSource source;
+    engine::Trainer trainer;
+};
+
+} // namespace fakes

@@ -1,0 +1,14 @@
+#pragma once
+
+// What every run of the windows needs before the first one is created: the
+// style and fonts that make the program look the same on every desktop.
+
+class QApplication;
+
+namespace ui {
+
+// Uses the Fusion style, whose buttons are drawn in their palette colours,
+// and the Liberation Sans face for the platform's own dialogs.
+void prepareApplication(QApplication& app);
+
+} // namespace ui

@@ -1,0 +1,23 @@
+#include "ui/Fonts.h"
+
+#include <cmath>
+
+namespace ui {
+
+int pointsToPixels(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+
+QFont makeFont(FontFace face, double points, bool bold, bool underline) {
+    QFont font(face == FontFace::Arial ? QStringLiteral("Liberation Sans")
+                                       : QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pointsToPixels(points));
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+QFont makeFont(const FontSpec& spec) {
+    return makeFont(spec.face, spec.points, spec.bold, spec.underline);
+}
+
+} // namespace ui

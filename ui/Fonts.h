@@ -1,0 +1,20 @@
+#pragma once
+
+// The faces that stand in for the program's fonts on Linux, sized in pixels at
+// 96 dots per inch so that the windows look the same whatever DPI the desktop
+// reports (Qt's device pixel ratio then scales the whole window).
+
+#include <QFont>
+
+#include "ui/LayoutTypes.h"
+
+namespace ui {
+
+// Liberation Sans for Arial (same metrics); DejaVu Sans for MS Sans Serif.
+QFont makeFont(FontFace face, double points, bool bold = false, bool underline = false);
+QFont makeFont(const FontSpec& spec);
+
+// Points to pixels at 96 dots per inch, to the nearest pixel.
+int pointsToPixels(double points);
+
+} // namespace ui

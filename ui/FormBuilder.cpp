@@ -1,0 +1,163 @@
+#include "ui/FormBuilder.h"
+
+#include <QGroupBox>
+#include <QHash>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <vector>
+
+#include "ui/Fonts.h"
+
+namespace ui {
+namespace {
+
+Qt::Alignment toAlignment(Align align) {
+    switch (align) {
+    case Align::Right:
+        return Qt::AlignRight;
+    case Align::Centre:
+        return Qt::AlignHCenter;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+QRect toPixels(const ControlLayout& c) {
+    return {twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
+            twipsToPixels(c.height)};
+}
+
+void setColours(QWidget& widget, QPalette::ColorRole fillRole, QPalette::ColorRole textRole,
+                const ControlLayout& c) {
+    QPalette palette = widget.palette();
+    if (c.fill != kSystemColour) {
+        palette.setColor(fillRole, toColor(c.fill));
+        if (fillRole == QPalette::Button) // Fusion shades buttons from both roles
+            palette.setColor(QPalette::Window, toColor(c.fill));
+    }
+    if (c.text != kSystemColour)
+        palette.setColor(textRole, toColor(c.text));
+    widget.setPalette(palette);
+}
+
+QWidget* createControl(const ControlLayout& c, QWidget* parent) {
+    const QString caption = QString::fromUtf8(c.caption);
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(caption, parent);
+        label->setAlignment(toAlignment(c.align) | Qt::AlignTop);
+        label->setAutoFillBackground(true); // labels are opaque
+        label->setTextFormat(Qt::PlainText);
+        if (c.border) {
+            label->setFrameShape(QFrame::Box);
+            label->setFrameShadow(QFrame::Plain);
+            label->setLineWidth(1);
+        }
+        setColours(*label, QPalette::Window, QPalette::WindowText, c);
+        widget = label;
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(caption, parent);
+        box->setAlignment(toAlignment(c.align) | Qt::AlignVCenter);
+        setColours(*box, QPalette::Base, QPalette::Text, c);
+        widget = box;
+        break;
+    }
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(caption, parent);
+        button->setAutoDefault(false);
+        setColours(*button, QPalette::Button, QPalette::ButtonText, c);
+        widget = button;
+        break;
+    }
+    case ControlKind::Frame: {
+        auto* frame = new QGroupBox(caption, parent);
+        frame->setAlignment(toAlignment(c.align));
+        frame->setAutoFillBackground(true);
+        setColours(*frame, QPalette::Window, QPalette::WindowText, c);
+        widget = frame;
+        break;
+    }
+    case ControlKind::OptionButton: {
+        auto* option = new QRadioButton(caption, parent);
+        option->setChecked(c.selected);
+        option->setAutoFillBackground(true);
+        setColours(*option, QPalette::Window, QPalette::WindowText, c);
+        widget = option;
+        break;
+    }
+    }
+    widget->setObjectName(QString::fromLatin1(c.name));
+    widget->setFont(makeFont(c.font));
+    widget->setGeometry(toPixels(c));
+    return widget;
+}
+
+bool takesFocus(ControlKind kind) {
+    return kind == ControlKind::TextBox || kind == ControlKind::PushButton ||
+           kind == ControlKind::OptionButton;
+}
+
+} // namespace
+
+QColor toColor(std::uint32_t rgb) {
+    return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                  static_cast<int>(rgb & 0xFF));
+}
+
+void applyWindowLayout(QWidget& window, const WindowLayout& layout) {
+    window.setObjectName(QString::fromLatin1(layout.name));
+    window.setWindowTitle(QString::fromUtf8(layout.caption));
+    window.setWindowIcon(QIcon(QString::fromLatin1(layout.icon)));
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowCloseButtonHint;
+    if (layout.minimizeButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (layout.maximizeButton)
+        flags |= Qt::WindowMaximizeButtonHint;
+    window.setWindowFlags(flags);
+    if (layout.fill != kSystemColour) {
+        QPalette palette = window.palette();
+        palette.setColor(QPalette::Window, toColor(layout.fill));
+        window.setPalette(palette);
+        window.setAutoFillBackground(true);
+    }
+    const QRect client(twipsToPixels(layout.screenLeft), twipsToPixels(layout.screenTop),
+                       twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
+    window.setGeometry(client);
+    if (layout.fixedBorder)
+        window.setFixedSize(client.size());
+}
+
+void buildControls(QWidget& window, const WindowLayout& layout) {
+    QHash<QByteArray, QWidget*> byName;
+    std::vector<std::pair<const ControlLayout*, QWidget*>> built;
+    built.reserve(layout.controls.size());
+    for (const ControlLayout& c : layout.controls) {
+        QWidget* parent = c.container ? byName.value(QByteArray(c.container), &window) : &window;
+        QWidget* widget = createControl(c, parent);
+        byName.insert(QByteArray(c.name), widget);
+        built.emplace_back(&c, widget);
+    }
+    for (const auto& [c, widget] : built) {
+        if (c->kind != ControlKind::Label)
+            widget->raise();
+    }
+    std::vector<std::pair<const ControlLayout*, QWidget*>> focusable;
+    std::copy_if(built.begin(), built.end(), std::back_inserter(focusable),
+                 [](const auto& entry) { return takesFocus(entry.first->kind); });
+    std::stable_sort(focusable.begin(), focusable.end(), [](const auto& a, const auto& b) {
+        return a.first->tabIndex < b.first->tabIndex;
+    });
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+}
+
+} // namespace ui

@@ -1,0 +1,118 @@
+#include "ui/MainWindow.h"
+
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QShowEvent>
+#include <cassert>
+
+#include "engine/Trainer.h"
+#include "ui/FormBuilder.h"
+#include "ui/MainWindowLayout.h"
+
+namespace ui {
+namespace {
+
+template <typename W> W* child(const QWidget& window, const QString& name) {
+    W* widget = window.findChild<W*>(name);
+    assert(widget && "the layout table names every control the window uses");
+    return widget;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+    const WindowLayout& layout = mainWindowLayout();
+    applyWindowLayout(*this, layout);
+    canvas_ = new DrawingCanvas(layout, this); // first child: lowest in the stack
+    buildControls(*this, layout);
+    findControls();
+    connectKeyboard();
+}
+
+void MainWindow::findControls() {
+    for (int n = 8; n <= 25; ++n)
+        labels_[static_cast<std::size_t>(n)] = child<QLabel>(*this, QStringLiteral("Label%1").arg(n));
+    for (int k = 1; k <= 7; ++k) {
+        boxes_[static_cast<std::size_t>(k)] = child<QLineEdit>(*this, QStringLiteral("t%1").arg(k));
+        confirms_[static_cast<std::size_t>(k)] =
+            child<QPushButton>(*this, QStringLiteral("Command%1").arg(k));
+    }
+    start_ = child<QPushButton>(*this, QStringLiteral("cmd1"));
+    next_ = child<QPushButton>(*this, QStringLiteral("Command9"));
+    results_ = child<QPushButton>(*this, QStringLiteral("Command10"));
+    exit_ = child<QPushButton>(*this, QStringLiteral("Command8"));
+    option2_ = child<QRadioButton>(*this, QStringLiteral("Option2"));
+}
+
+void MainWindow::connectKeyboard() {
+    // "Начало" is the window's cancel button: Esc presses it wherever the
+    // focus is, also after it has moved out of view.
+    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(cancel, &QShortcut::activated, start_, &QPushButton::click);
+    for (int k = 1; k <= 7; ++k) {
+        QLineEdit* box = boxes_[static_cast<std::size_t>(k)];
+        QPushButton* confirm = confirms_[static_cast<std::size_t>(k)];
+        QWidget* following = k < 7 ? static_cast<QWidget*>(boxes_[static_cast<std::size_t>(k + 1)])
+                                   : static_cast<QWidget*>(next_);
+        connect(box, &QLineEdit::returnPressed, this, [confirm, following] {
+            confirm->click();
+            following->setFocus(Qt::TabFocusReason);
+        });
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        boxes_[1]->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QPushButton* MainWindow::confirmButton(int step) const {
+    assert(step >= 1 && step <= 7);
+    return confirms_[static_cast<std::size_t>(step)];
+}
+
+QLineEdit* MainWindow::answerBox(int step) const {
+    assert(step >= 1 && step <= 7);
+    return boxes_[static_cast<std::size_t>(step)];
+}
+
+QLabel* MainWindow::label(engine::MainLabel which) const {
+    return labels_[static_cast<std::size_t>(which)];
+}
+
+void MainWindow::setLabelCaption(engine::MainLabel which, std::string_view text) {
+    label(which)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+std::string MainWindow::labelCaption(engine::MainLabel which) const {
+    return label(which)->text().toStdString();
+}
+
+std::string MainWindow::answerText(int step) const { return answerBox(step)->text().toStdString(); }
+
+void MainWindow::setAnswerText(int step, std::string_view text) {
+    answerBox(step)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+bool MainWindow::isOption2Selected() const { return option2_->isChecked(); }
+
+void MainWindow::moveStartButton(int left, int top) {
+    start_->move(twipsToPixels(left), twipsToPixels(top));
+}
+
+void MainWindow::showLastExampleMessage() {
+    QMessageBox box(QMessageBox::Information, QString::fromUtf8(engine::kMainCaption),
+                    QString::fromUtf8(engine::kLastExampleMessage), QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("lastExampleMessage"));
+    box.exec();
+}
+
+} // namespace ui

@@ -1,0 +1,31 @@
+#pragma once
+
+// Keeps at most one results window: creates it on demand, shows it without an
+// owner so that the main window stays usable, and forgets it once the pupil
+// closes it, so that the next request creates it anew.
+
+#include <QPointer>
+
+#include "engine/ResultsView.h"
+#include "ui/ResultsWindow.h"
+
+namespace ui {
+
+class ResultsWindowHost final : public engine::ResultsView {
+public:
+    ResultsWindowHost() = default;
+    ResultsWindowHost(const ResultsWindowHost&) = delete;
+    ResultsWindowHost& operator=(const ResultsWindowHost&) = delete;
+    ~ResultsWindowHost() override;
+
+    void open() override;
+    void setValue(engine::ResultLabel label, std::string_view text) override;
+
+    // The open window, or nullptr once closed or never opened.
+    ResultsWindow* window() const { return window_; }
+
+private:
+    QPointer<ResultsWindow> window_;
+};
+
+} // namespace ui
