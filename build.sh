@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds the fraction trainer on Debian 12 and then opens it or tests it:
+#   bash build.sh run    build, then open the program
+#   bash build.sh test   build, then run every test (also in a sanitizer build)
+# Installs the Debian packages it needs when they are missing (as root, or
+# through sudo).
+set -euo pipefail
+cd "$(dirname "$0")"
+
+mode=${1:-}
+case "$mode" in
+  run|test) ;;
+  *) echo "usage: bash build.sh run|test" >&2; exit 2 ;;
+esac
+
+packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
+if [ "$mode" = test ]; then
+  packages+=(libgtest-dev clang libclang-rt-14-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+
+if [ "$mode" = run ]; then
+  exec build/app/fraction-trainer
+fi
+
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+# The same tests with AddressSanitizer and UndefinedBehaviorSanitizer.
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTRAINER_SANITIZE=ON >/dev/null
+cmake --build build-sanitize -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
