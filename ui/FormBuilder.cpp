@@ -80,8 +80,15 @@ QWidget* createControl(const ControlLayout& c, QWidget* parent) {
     case ControlKind::Frame: {
         auto* frame = new QGroupBox(caption, parent);
         frame->setAlignment(toAlignment(c.align));
-        frame->setAutoFillBackground(true);
         setColours(*frame, QPalette::Window, QPalette::WindowText, c);
+        // A plain filled panel with the caption on its top line, as a frame
+        // looks on the desktop the layout was drawn for; Fusion's own panel
+        // is lighter than the option buttons that sit on it.
+        frame->setStyleSheet(QStringLiteral("QGroupBox { background-color: %1; color: %2; "
+                                            "border: 1px solid #8fa8a8; margin-top: 8px; }"
+                                            "QGroupBox::title { subcontrol-origin: margin; "
+                                            "left: 7px; padding: 0 2px; }")
+                                 .arg(toColor(c.fill).name(), toColor(c.text).name()));
         widget = frame;
         break;
     }

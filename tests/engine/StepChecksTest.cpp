@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ExpectedSteps.h"
 #include "Fakes.h"
 #include "engine/StepChecks.h"
 
@@ -7,17 +8,10 @@ namespace {
 
 using Ops = std::vector<std::string>;
 
-// Steps 1..7 computed here from the fractions, independently of the engine.
+// Steps 1..7 of `id`, worked out independently of the engine.
 std::vector<int> expectedSteps(int id) {
-    const engine::Example& e = engine::exampleById(id);
-    int common = e.denominator1;
-    while (common % e.denominator2 != 0)
-        common += e.denominator1;
-    const int m1 = common / e.denominator1, m2 = common / e.denominator2;
-    const int n1 = e.numerator1 * m1, n2 = e.numerator2 * m2;
-    const bool minus = id == 3 || id == 4 || id == 6 || id == 7 || id == 10 || id == 11 ||
-                       id == 14 || id == 17 || id == 18 || id == 21;
-    return {common, m1, m2, n1, n2, minus ? n1 - n2 : n1 + n2, common};
+    const auto steps = testing_support::expectedSteps(id);
+    return {steps.begin() + 1, steps.end()};
 }
 
 engine::TrainerState loaded(int id) {
