@@ -5,8 +5,25 @@
 
 #include "ui/Application.h"
 
+namespace {
+
+QtMessageHandler defaultHandler = nullptr;
+
+// The offscreen platform says so each time a window asks for what only a real
+// desktop does (raising, size hints); that is noise here.
+void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("This plugin does not support")) ||
+        text.startsWith(QLatin1String("QStandardPaths:")))
+        return;
+    if (defaultHandler)
+        defaultHandler(type, context, text);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    defaultHandler = qInstallMessageHandler(quietMessages);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     ui::prepareApplication(app);
