@@ -16,8 +16,8 @@ QFont makeFont(FontFace face, double points, bool bold, bool underline) {
     return font;
 }
 
-QFont makeFont(const FontSpec& spec) {
-    return makeFont(spec.face, spec.points, spec.bold, spec.underline);
+QFont makeFont(const FontSpec& font) {
+    return makeFont(font.face, font.points, font.bold, font.underline);
 }
 
 } // namespace ui

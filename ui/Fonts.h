@@ -12,7 +12,7 @@ namespace ui {
 
 // Liberation Sans for Arial (same metrics); DejaVu Sans for MS Sans Serif.
 QFont makeFont(FontFace face, double points, bool bold = false, bool underline = false);
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontSpec& font);
 
 // Points to pixels at 96 dots per inch, to the nearest pixel.
 int pointsToPixels(double points);
