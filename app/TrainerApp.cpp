@@ -5,7 +5,9 @@
 
 namespace app {
 
-TrainerApp::TrainerApp() : trainer_(window_, window_.surface(), random_) { connectButtons(); }
+TrainerApp::TrainerApp() : trainer_(window_, window_.surface(), random_) {
+    connectButtons();
+}
 
 void TrainerApp::connectButtons() {
     QObject::connect(window_.startButton(), &QPushButton::clicked, &window_,

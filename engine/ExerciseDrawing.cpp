@@ -2,7 +2,9 @@
 
 namespace engine {
 
-const char* operationSign(int id) { return isSubtraction(id) ? "-" : "+"; }
+const char* operationSign(int id) {
+    return isSubtraction(id) ? "-" : "+";
+}
 
 void drawExample(const TrainerState& state, DrawingSurface& surface) {
     const char* sign = operationSign(state.exampleId);

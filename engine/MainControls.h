@@ -13,16 +13,35 @@ namespace engine {
 // count (8..11), the echo labels of steps 1..7 (12..18) and their verdicts
 // (19..25).
 enum class MainLabel : int {
-    Label8 = 8, Label9, Label10, Label11,
-    Label12, Label13, Label14, Label15, Label16, Label17, Label18,
-    Label19, Label20, Label21, Label22, Label23, Label24, Label25,
+    Label8 = 8,
+    Label9,
+    Label10,
+    Label11,
+    Label12,
+    Label13,
+    Label14,
+    Label15,
+    Label16,
+    Label17,
+    Label18,
+    Label19,
+    Label20,
+    Label21,
+    Label22,
+    Label23,
+    Label24,
+    Label25,
 };
 
 // The echo label of step k. REQUIRES: 1 <= k <= 7.
-constexpr MainLabel echoLabel(int k) { return static_cast<MainLabel>(11 + k); }
+constexpr MainLabel echoLabel(int k) {
+    return static_cast<MainLabel>(11 + k);
+}
 
 // The verdict label of step k. REQUIRES: 1 <= k <= 7.
-constexpr MainLabel verdictLabel(int k) { return static_cast<MainLabel>(18 + k); }
+constexpr MainLabel verdictLabel(int k) {
+    return static_cast<MainLabel>(18 + k);
+}
 
 class MainControls {
 public:

@@ -11,7 +11,14 @@ namespace engine {
 enum class ResultLabel : int {
     Label2 = 2, // examples solved
     Label4 = 4, // total errors
-    Label14 = 14, Label15, Label16, Label17, Label18, Label19, Label20, Label21, // steps 1..8
+    Label14 = 14,
+    Label15,
+    Label16,
+    Label17,
+    Label18,
+    Label19,
+    Label20,
+    Label21, // steps 1..8
 };
 
 class ResultsView {

@@ -30,7 +30,9 @@ void Trainer::pressStart() {
     drawExample(state_, surface_);
 }
 
-void Trainer::pressConfirm(int step) { confirmStep(state_, step, controls_, surface_); }
+void Trainer::pressConfirm(int step) {
+    confirmStep(state_, step, controls_, surface_);
+}
 
 void Trainer::settleExample() {
     judgeReducibility(state_, controls_);
@@ -72,6 +74,8 @@ void Trainer::pressNext() {
     drawExample(state_, surface_);
 }
 
-void Trainer::pressResults(ResultsView& view) { showResults(state_, controls_, view); }
+void Trainer::pressResults(ResultsView& view) {
+    showResults(state_, controls_, view);
+}
 
 } // namespace engine

@@ -4,7 +4,9 @@
 
 namespace ui {
 
-int pointsToPixels(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+int pointsToPixels(double points) {
+    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
 
 QFont makeFont(FontFace face, double points, bool bold, bool underline) {
     QFont font(face == FontFace::Arial ? QStringLiteral("Liberation Sans")

@@ -123,8 +123,8 @@ void applyWindowLayout(QWidget& window, const WindowLayout& layout) {
     window.setObjectName(QString::fromLatin1(layout.name));
     window.setWindowTitle(QString::fromUtf8(layout.caption));
     window.setWindowIcon(QIcon(QString::fromLatin1(layout.icon)));
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     if (layout.minimizeButton)
         flags |= Qt::WindowMinimizeButtonHint;
     if (layout.maximizeButton)

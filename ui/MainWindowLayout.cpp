@@ -61,21 +61,27 @@ constexpr std::array<ControlLayout, 46> kControls = {{
 // clang-format on
 
 constexpr WindowLayout kWindow = {
-    "Form1",
-    "Сложение и вычитание обыкновенных дробей",
-    10590, 7305, // 706 x 487 pixels
-    2325, 1425,
-    true, false, false,
-    ":/icons/icon-main-48.png",
-    ":/pictures/form1-background.jpg",
-    kSystemColour,
-    0x0000C0,
-    {FontFace::Arial, 18, false, false},
-    kControls,
+    .name = "Form1",
+    .caption = "Сложение и вычитание обыкновенных дробей",
+    .clientWidth = 10590, // 706 x 487 pixels
+    .clientHeight = 7305,
+    .screenLeft = 2325,
+    .screenTop = 1425,
+    .fixedBorder = true,
+    .minimizeButton = false,
+    .maximizeButton = false,
+    .icon = ":/icons/icon-main-48.png",
+    .picture = ":/pictures/form1-background.jpg",
+    .fill = kSystemColour,
+    .drawingColour = 0x0000C0,
+    .drawingFont = {FontFace::Arial, 18},
+    .controls = kControls,
 };
 
 } // namespace
 
-const WindowLayout& mainWindowLayout() { return kWindow; }
+const WindowLayout& mainWindowLayout() {
+    return kWindow;
+}
 
 } // namespace ui

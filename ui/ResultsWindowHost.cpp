@@ -2,7 +2,9 @@
 
 namespace ui {
 
-ResultsWindowHost::~ResultsWindowHost() { delete window_.data(); }
+ResultsWindowHost::~ResultsWindowHost() {
+    delete window_.data();
+}
 
 void ResultsWindowHost::open() {
     if (!window_)

@@ -34,21 +34,27 @@ constexpr std::array<ControlLayout, 21> kControls = {{
 // clang-format on
 
 constexpr WindowLayout kWindow = {
-    "Form2",
-    "Результат",
-    6750, 5820, // 450 x 388 pixels
-    4305, 4515,
-    true, false, false,
-    ":/icons/icon-results-32.png",
-    nullptr,
-    0xC0FFFF,
-    0x000000,
-    {FontFace::MsSansSerif, 9.75, true, false},
-    kControls,
+    .name = "Form2",
+    .caption = "Результат",
+    .clientWidth = 6750, // 450 x 388 pixels
+    .clientHeight = 5820,
+    .screenLeft = 4305,
+    .screenTop = 4515,
+    .fixedBorder = true,
+    .minimizeButton = false,
+    .maximizeButton = false,
+    .icon = ":/icons/icon-results-32.png",
+    .picture = nullptr,
+    .fill = 0xC0FFFF,
+    .drawingColour = 0x000000,
+    .drawingFont = {FontFace::MsSansSerif, 9.75, true},
+    .controls = kControls,
 };
 
 } // namespace
 
-const WindowLayout& resultsWindowLayout() { return kWindow; }
+const WindowLayout& resultsWindowLayout() {
+    return kWindow;
+}
 
 } // namespace ui

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/ExerciseDrawing.h"
 #include "Fakes.h"
+#include "engine/ExerciseDrawing.h"
 
 namespace {
 
@@ -18,6 +18,7 @@ engine::TrainerState loaded(int id) {
 TEST(DrawExample, Id16DrawsTwoFifteenthsPlusFiveTwelfthsAndAnEmptyTemplate) {
     fakes::RecordingSurface surface;
     engine::drawExample(loaded(16), surface);
+    // clang-format off
     EXPECT_EQ(surface.ops, (Ops{
                                "font 20",
                                "point 3100 900", "number 2",
@@ -32,6 +33,7 @@ TEST(DrawExample, Id16DrawsTwoFifteenthsPlusFiveTwelfthsAndAnEmptyTemplate) {
                                "line 6150 1330 6750 1330",
                                "point 5850 1110", "text +",
                            }));
+    // clang-format on
 }
 
 TEST(DrawExample, Id3DrawsMinusBetweenTheFractionsAndTheBars) {

@@ -67,7 +67,9 @@ public:
         log.push_back("message");
     }
 
-    std::string caption(int label) const { return labelCaption(static_cast<engine::MainLabel>(label)); }
+    std::string caption(int label) const {
+        return labelCaption(static_cast<engine::MainLabel>(label));
+    }
 
     std::map<int, std::string> captions;
     std::map<int, std::string> boxes;
@@ -105,7 +107,9 @@ private:
 };
 
 // The value in [0, 1) that the shuffle turns into `id`.
-inline double valueFor(int id) { return (id - 1 + 0.5) / 21.0; }
+inline double valueFor(int id) {
+    return (id - 1 + 0.5) / 21.0;
+}
 
 // A source whose shuffle yields exactly `order` (ids 1..21, no repeats).
 inline ScriptedSource sourceFor(const std::vector<int>& order) {
@@ -117,8 +121,8 @@ inline ScriptedSource sourceFor(const std::vector<int>& order) {
 
 // A trainer on recording fakes, started on a known order.
 struct Rig {
-    explicit Rig(std::vector<int> order = {16, 3, 4, 2, 21, 1, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14,
-                                           15, 17, 18, 19, 20})
+    explicit Rig(std::vector<int> order = {16, 3,  4,  2,  21, 1,  5,  6,  7,  8, 9,
+                                           10, 11, 12, 13, 14, 15, 17, 18, 19, 20})
         : source(sourceFor(order)), trainer(controls, surface, source) {}
 
     void start() { trainer.pressStart(); }

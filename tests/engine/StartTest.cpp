@@ -79,9 +79,9 @@ TEST(Start, FirstPressShowsCountersAndDraws) {
     fakes::Rig rig;
     rig.start();
     EXPECT_EQ(rig.source.seeds, 1);
-    EXPECT_EQ(rig.controls.log, (std::vector<std::string>{"move 19000 4000", "caption 8 Пример:",
-                                                          "caption 9 1", "caption 10 Ошибок:",
-                                                          "caption 11 0"}));
+    EXPECT_EQ(rig.controls.log,
+              (std::vector<std::string>{"move 19000 4000", "caption 8 Пример:", "caption 9 1",
+                                        "caption 10 Ошибок:", "caption 11 0"}));
     EXPECT_EQ(rig.state().exampleId, 16);
     EXPECT_EQ(rig.surface.ops.size(), 19u);
     EXPECT_EQ(rig.surface.ops.front(), "font 20");

@@ -48,9 +48,10 @@ const StepCase kStepCases[] = {
     {"step2", 2, {"font 12", "line 3600 850 3900 950", "point 3600 600", "number 4"}},
     {"step3", 3, {"font 12", "line 4600 850 4900 950", "point 4600 600", "number 5"}},
     {"step4", 4, {"font 20", "point 5120 900", "number 8"}},
-    {"step5", 5,
-     {"font 20", "point 6120 900", "number 25", "point 6900 1110", "text =",
-      "line 7200 1330 7750 1330"}},
+    {"step5",
+     5,
+     {"font 20", "point 6120 900", "number 25", "point 6900 1110",
+      "text =", "line 7200 1330 7750 1330"}},
     {"step6", 6, {"font 20", "point 7120 900", "number 33"}},
     {"step7", 7, {"font 20", "point 7120 1300", "number 60"}},
 };
@@ -173,7 +174,7 @@ TEST(Steps, TotalIncludesStepEightErrors) {
     rig.answerAllRight();
     rig.trainer.pressNext(); // id 3 is not reducible; "Да" is selected: one step-8 error
     EXPECT_EQ(rig.state().stepErrors[8], 1);
-    rig.answer(3, "0"); // wrong
+    rig.answer(3, "0");  // wrong
     rig.answer(5, "25"); // right: 16 is 2/15 + 5/12, 25/60
     EXPECT_EQ(rig.state().stepErrors[3], 1);
     EXPECT_EQ(rig.state().stepErrors[5], 0);

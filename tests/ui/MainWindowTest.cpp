@@ -12,7 +12,9 @@ using testing_support::ShownApp;
 
 const QColor kInk(0x00, 0x00, 0xC0);
 
-QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
+QString qs(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 TEST(MainWindow, WindowPropertiesAndStartState) {
     ShownApp app;
@@ -46,7 +48,8 @@ TEST(MainWindow, EveryControlStandsWhereItsRowSays) {
         EXPECT_TRUE(widget->isVisible());
         EXPECT_TRUE(widget->isEnabled());
         const QFont font = widget->font();
-        EXPECT_EQ(font.family(), c.font.face == ui::FontFace::Arial ? "Liberation Sans" : "DejaVu Sans");
+        EXPECT_EQ(font.family(),
+                  c.font.face == ui::FontFace::Arial ? "Liberation Sans" : "DejaVu Sans");
         EXPECT_EQ(font.pixelSize(), qRound(c.font.points * 4 / 3));
         EXPECT_EQ(font.bold(), c.font.bold);
         EXPECT_EQ(font.underline(), c.font.underline);
@@ -116,8 +119,13 @@ TEST(MainWindow, StartHidesTheButtonShowsCountersAndDrawsTheExample) {
 
     const QImage grab = testing_support::grabWindow(app.window());
     // The dot at the top-left corner of every printed item.
-    for (auto [x, y] : {std::pair{3100, 900}, {3100, 1300}, {3800, 1110}, {4100, 900},
-                        {4100, 1300}, {4800, 1110}, {5850, 1110}}) {
+    for (auto [x, y] : {std::pair{3100, 900},
+                        {3100, 1300},
+                        {3800, 1110},
+                        {4100, 900},
+                        {4100, 1300},
+                        {4800, 1110},
+                        {5850, 1110}}) {
         EXPECT_EQ(testing_support::pixelAt(grab, x, y), kInk) << x << "," << y;
         EXPECT_NE(testing_support::pixelAt(before, x, y), kInk) << x << "," << y;
     }
@@ -211,8 +219,8 @@ TEST(MainWindow, AWholeRunAnsweredRightEndsWithTheLastExampleMessage) {
         const auto want = testing_support::expectedSteps(id);
         for (int k = 1; k <= 7; ++k)
             app.answer(k, QString::number(want[static_cast<std::size_t>(k)]));
-        QTest::mouseClick(testing_support::reduces(id) ? option1 : option2, Qt::LeftButton,
-                          {}, QPoint(6, 12));
+        QTest::mouseClick(testing_support::reduces(id) ? option1 : option2, Qt::LeftButton, {},
+                          QPoint(6, 12));
         if (n < 21) {
             EXPECT_EQ(testing_support::clickExpectingMessage(app.window().nextButton()), "");
         }
@@ -231,8 +239,8 @@ TEST(MainWindow, AWholeRunAnsweredRightEndsWithTheLastExampleMessage) {
     }
     EXPECT_EQ(app.caption("Label9"), "21");
     EXPECT_EQ(app.caption("Label11"), "0");
-    EXPECT_EQ(app.caption("Label18"), QString::number(testing_support::expectedSteps(
-                                          app.state().exampleId)[7]));
+    EXPECT_EQ(app.caption("Label18"),
+              QString::number(testing_support::expectedSteps(app.state().exampleId)[7]));
 }
 
 } // namespace

@@ -10,7 +10,9 @@ namespace {
 using testing_support::control;
 using testing_support::ShownApp;
 
-QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
+QString qs(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 const int kValueLabels[] = {2, 4, 14, 15, 16, 17, 18, 19, 20, 21};
 
@@ -52,8 +54,7 @@ TEST(ResultsWindow, EveryLabelStandsWhereItsRowSaysAndValuesStartEmpty) {
     EXPECT_EQ(control<QLabel>(*w, "Label8")->width(), 313);
     EXPECT_EQ(control<QLabel>(*w, "Label21")->alignment() & Qt::AlignHorizontal_Mask,
               Qt::AlignHCenter);
-    EXPECT_EQ(control<QLabel>(*w, "Label2")->alignment() & Qt::AlignHorizontal_Mask,
-              Qt::AlignLeft);
+    EXPECT_EQ(control<QLabel>(*w, "Label2")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
     EXPECT_EQ(control<QLabel>(*w, "Label1")->alignment() & Qt::AlignHorizontal_Mask,
               Qt::AlignRight);
     EXPECT_EQ(control<QLabel>(*w, "Label13")->text(), qs("Сократимость дроби:"));
@@ -81,9 +82,10 @@ TEST(ResultsWindow, OpenCloseOpenAndRefreshInPlace) {
     EXPECT_EQ(value(first, 14), "1");
     EXPECT_EQ(value(first, 4), "1");
     const QWidgetList windows = QApplication::topLevelWidgets();
-    EXPECT_EQ(std::count_if(windows.begin(), windows.end(),
-                            [](QWidget* w) { return w->objectName() == "Form2" && w->isVisible(); }),
-              1);
+    EXPECT_EQ(
+        std::count_if(windows.begin(), windows.end(),
+                      [](QWidget* w) { return w->objectName() == "Form2" && w->isVisible(); }),
+        1);
     first->close();
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -175,8 +177,8 @@ TEST(ResultsWindow, AWholeRunCountsEveryErrorWhereItWasMade) {
                            !app.caption("Label16").isEmpty() && !app.caption("Label17").isEmpty() &&
                            !app.caption("Label18").isEmpty();
         const bool sayNo = random() % 2 == 0;
-        QTest::mouseClick(control(app.window(), sayNo ? "Option2" : "Option1"), Qt::LeftButton,
-                          {}, QPoint(6, 12));
+        QTest::mouseClick(control(app.window(), sayNo ? "Option2" : "Option1"), Qt::LeftButton, {},
+                          QPoint(6, 12));
         if (sayNo == testing_support::reduces(id))
             ++errors[8];
         testing_support::clickExpectingMessage(app.window().nextButton());
