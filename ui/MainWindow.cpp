@@ -11,6 +11,7 @@
 #include <cassert>
 
 #include "engine/Trainer.h"
+#include "ui/Accessibility.h"
 #include "ui/FormBuilder.h"
 #include "ui/MainWindowLayout.h"
 
@@ -32,6 +33,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     buildControls(*this, layout);
     findControls();
     connectKeyboard();
+    describeMainWindow(*this);
 }
 
 void MainWindow::findControls() {
@@ -106,6 +108,14 @@ bool MainWindow::isOption2Selected() const { return option2_->isChecked(); }
 
 void MainWindow::moveStartButton(int left, int top) {
     start_->move(twipsToPixels(left), twipsToPixels(top));
+    // Out of view, the button leaves the Tab chain: the keyboard focus must
+    // never rest where the pupil cannot see it, so it goes to the first step.
+    // Esc still presses the button.
+    if (!rect().intersects(start_->geometry())) {
+        start_->setFocusPolicy(Qt::NoFocus);
+        if (start_->hasFocus())
+            boxes_[1]->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainWindow::showLastExampleMessage() {

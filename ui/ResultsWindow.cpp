@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "ui/Accessibility.h"
 #include "ui/FormBuilder.h"
 #include "ui/ResultsWindowLayout.h"
 
@@ -14,6 +15,7 @@ ResultsWindow::ResultsWindow() {
     buildControls(*this, layout);
     for (int n = 1; n <= 21; ++n)
         labels_[static_cast<std::size_t>(n)] = findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
+    describeResultsWindow(*this);
 }
 
 void ResultsWindow::setValue(engine::ResultLabel label, std::string_view text) {
