@@ -1,0 +1,9 @@
+#!/bin/sh
+# The installed tree passes AppStream validation offline: the metainfo itself
+# and the desktop entry and icon it refers to. Skips (77) where appstream is
+# not installed.
+#   check-metainfo.sh STAGE_DIR
+set -eu
+command -v appstreamcli >/dev/null 2>&1 || { echo "appstreamcli not installed"; exit 77; }
+appstreamcli validate --no-net "$1"/usr/share/metainfo/*.metainfo.xml
+appstreamcli validate-tree --no-net "$1"
