@@ -43,11 +43,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Refreshes the accessible description from what is printed now.
+    void describe();
+
     enum class OpKind { Point, Print, Line };
     struct Op {
         OpKind kind;
         int x1, y1, x2, y2; // twips
         int printIndex;     // into printed_, for prints
+        QRect area;         // the pixels it may touch, repainted alone
     };
 
     QPixmap picture_;
