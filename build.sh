@@ -15,7 +15,7 @@ esac
 
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
 if [ "$mode" = test ]; then
-  packages+=(libgtest-dev clang libclang-rt-14-dev)
+  packages+=(libgtest-dev clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev valgrind)
 fi
 
 missing=()
@@ -39,6 +39,11 @@ if [ "$mode" = run ]; then
 fi
 
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+# The answer-box number reader under libFuzzer, briefly; and a short session
+# under valgrind's memcheck.
+bash fuzz/run.sh 30
+bash bench/memcheck.sh build
 
 # The same tests with AddressSanitizer and UndefinedBehaviorSanitizer.
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTRAINER_SANITIZE=ON >/dev/null
