@@ -31,6 +31,8 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     ui::prepareApplication(application);
+    // Lets a Wayland desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.fractiontrainer.FractionTrainer"));
     app::TrainerApp trainer;
     trainer.mainWindow().show();
     return application.exec();

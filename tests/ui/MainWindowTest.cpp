@@ -110,6 +110,7 @@ TEST(MainWindow, StartHidesTheButtonShowsCountersAndDrawsTheExample) {
     ShownApp app;
     const QImage before = testing_support::grabWindow(app.window());
     app.click("cmd1");
+    EXPECT_EQ(QApplication::focusWidget(), app.window().answerBox(1));
     EXPECT_EQ(control(app.window(), "cmd1")->geometry(), QRect(1267, 267, 73, 25));
     EXPECT_FALSE(app.window().rect().intersects(control(app.window(), "cmd1")->geometry()));
     EXPECT_EQ(app.caption("Label8"), qs("Пример:"));
@@ -137,10 +138,16 @@ TEST(MainWindow, StartHidesTheButtonShowsCountersAndDrawsTheExample) {
     // Nothing is drawn over the empty template's numerator places yet.
     EXPECT_NE(testing_support::pixelAt(grab, 5120, 900), kInk);
 
+    // Out of view, it leaves the Tab chain.
+    control(app.window(), "Command1")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), app.window().answerBox(2));
+
     // Covering and repainting keeps the drawing.
+    const QRect example(200, 30, 350, 70);
     app.window().hide();
     app.window().show();
-    EXPECT_EQ(testing_support::grabWindow(app.window()), grab);
+    EXPECT_EQ(testing_support::grabWindow(app.window()).copy(example), grab.copy(example));
 
     // The drawn example is the first of the order.
     const engine::TrainerState& s = app.state();

@@ -23,6 +23,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LC_ALL", "C.UTF-8");
     defaultHandler = qInstallMessageHandler(quietMessages);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
