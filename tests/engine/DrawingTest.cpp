@@ -7,17 +7,9 @@ namespace {
 
 using Ops = std::vector<std::string>;
 
-engine::TrainerState loaded(int id) {
-    engine::TrainerState state;
-    state.exampleOrder[1] = id;
-    state.exampleNumber = 1;
-    engine::loadCurrentExample(state);
-    return state;
-}
-
 TEST(DrawExample, Id16DrawsTwoFifteenthsPlusFiveTwelfthsAndAnEmptyTemplate) {
     fakes::RecordingSurface surface;
-    engine::drawExample(loaded(16), surface);
+    engine::drawExample(fakes::loaded(16), surface);
     // clang-format off
     EXPECT_EQ(surface.ops, (Ops{
                                "font 20",
@@ -38,7 +30,7 @@ TEST(DrawExample, Id16DrawsTwoFifteenthsPlusFiveTwelfthsAndAnEmptyTemplate) {
 
 TEST(DrawExample, Id3DrawsMinusBetweenTheFractionsAndTheBars) {
     fakes::RecordingSurface surface;
-    engine::drawExample(loaded(3), surface);
+    engine::drawExample(fakes::loaded(3), surface);
     ASSERT_EQ(surface.ops.size(), 19u);
     EXPECT_EQ(surface.ops[2], "number 1");
     EXPECT_EQ(surface.ops[4], "number 2");
@@ -51,7 +43,7 @@ TEST(DrawExample, Id3DrawsMinusBetweenTheFractionsAndTheBars) {
 TEST(DrawExample, SignFollowsTheIdForEveryExample) {
     for (int id = 1; id <= 21; ++id) {
         fakes::RecordingSurface surface;
-        engine::drawExample(loaded(id), surface);
+        engine::drawExample(fakes::loaded(id), surface);
         const std::string sign = engine::isSubtraction(id) ? "text -" : "text +";
         EXPECT_EQ(surface.ops[7], sign) << "id " << id;
         EXPECT_EQ(surface.ops[18], sign) << "id " << id;

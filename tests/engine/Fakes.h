@@ -119,6 +119,15 @@ inline ScriptedSource sourceFor(const std::vector<int>& order) {
     return ScriptedSource(values);
 }
 
+// A state whose first and current example is `id`.
+inline engine::TrainerState loaded(int id) {
+    engine::TrainerState state;
+    state.exampleOrder[1] = id;
+    state.exampleNumber = 1;
+    engine::loadCurrentExample(state);
+    return state;
+}
+
 // A trainer on recording fakes, started on a known order.
 struct Rig {
     explicit Rig(std::vector<int> order = {16, 3,  4,  2,  21, 1,  5,  6,  7,  8, 9,

@@ -14,17 +14,9 @@ std::vector<int> expectedSteps(int id) {
     return {steps.begin() + 1, steps.end()};
 }
 
-engine::TrainerState loaded(int id) {
-    engine::TrainerState state;
-    state.exampleOrder[1] = id;
-    state.exampleNumber = 1;
-    engine::loadCurrentExample(state);
-    return state;
-}
-
 TEST(ExpectedValues, AllRowsAgreeWithAnIndependentComputation) {
     for (int id = 1; id <= 21; ++id) {
-        const engine::TrainerState state = loaded(id);
+        const engine::TrainerState state = fakes::loaded(id);
         const std::vector<int> want = expectedSteps(id);
         for (int k = 1; k <= 7; ++k)
             EXPECT_EQ(engine::expectedValue(state, k), want[static_cast<std::size_t>(k - 1)])
@@ -192,7 +184,7 @@ class Reducibility : public ::testing::TestWithParam<ReducibilityCase> {};
 
 TEST_P(Reducibility, CountsOnlyAWrongChoice) {
     const ReducibilityCase& c = GetParam();
-    engine::TrainerState state = loaded(c.id);
+    engine::TrainerState state = fakes::loaded(c.id);
     fakes::FakeControls controls;
     controls.option2 = c.no;
     engine::judgeReducibility(state, controls);
@@ -213,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(Step8, Reducibility,
 TEST(Reducibility, UntouchedOptionsAnswerYesForEveryExample) {
     int errors = 0;
     for (int id = 1; id <= 21; ++id) {
-        engine::TrainerState state = loaded(id);
+        engine::TrainerState state = fakes::loaded(id);
         fakes::FakeControls controls;
         engine::judgeReducibility(state, controls);
         errors += state.stepErrors[8];
