@@ -1,14 +1,14 @@
 #include "ui/Application.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include "ui/Fonts.h"
+#include "ui/TrainerStyle.h"
 
 namespace ui {
 
 void prepareApplication(QApplication& app) {
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setStyle(new TrainerStyle); // the application takes ownership
     app.setFont(makeFont(FontFace::Arial, 9));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }

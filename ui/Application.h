@@ -7,8 +7,8 @@ class QApplication;
 
 namespace ui {
 
-// Uses the Fusion style, whose buttons are drawn in their palette colours,
-// and the Liberation Sans face for the platform's own dialogs.
+// Uses the program's style (Fusion, whose buttons are drawn in their palette
+// colours) and the Liberation Sans face for the platform's own dialogs.
 void prepareApplication(QApplication& app);
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #include "ui/FormBuilder.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QHash>
 #include <QIcon>
@@ -40,8 +41,10 @@ void setColours(QWidget& widget, QPalette::ColorRole fillRole, QPalette::ColorRo
         if (fillRole == QPalette::Button) // Fusion shades buttons from both roles
             palette.setColor(QPalette::Window, toColor(c.fill));
     }
-    if (c.text != kSystemColour)
-        palette.setColor(textRole, toColor(c.text));
+    // A system text colour is the platform's own, not one the control would
+    // otherwise take over from a coloured frame around it.
+    palette.setColor(textRole, c.text != kSystemColour ? toColor(c.text)
+                                                       : QApplication::palette().color(textRole));
     widget.setPalette(palette);
 }
 
@@ -81,20 +84,14 @@ QWidget* createControl(const ControlLayout& c, QWidget* parent) {
         auto* frame = new QGroupBox(caption, parent);
         frame->setAlignment(toAlignment(c.align));
         setColours(*frame, QPalette::Window, QPalette::WindowText, c);
-        // A plain filled panel with the caption on its top line, as a frame
-        // looks on the desktop the layout was drawn for; Fusion's own panel
-        // is lighter than the option buttons that sit on it.
-        frame->setStyleSheet(QStringLiteral("QGroupBox { background-color: %1; color: %2; "
-                                            "border: 1px solid #8fa8a8; margin-top: 8px; }"
-                                            "QGroupBox::title { subcontrol-origin: margin; "
-                                            "left: 7px; padding: 0 2px; }")
-                                 .arg(toColor(c.fill).name(), toColor(c.text).name()));
+        frame->setAutoFillBackground(true);
         widget = frame;
         break;
     }
     case ControlKind::OptionButton: {
         auto* option = new QRadioButton(caption, parent);
         option->setChecked(c.selected);
+        option->setBackgroundRole(QPalette::Window); // buttons fill with Button otherwise
         option->setAutoFillBackground(true);
         setColours(*option, QPalette::Window, QPalette::WindowText, c);
         widget = option;

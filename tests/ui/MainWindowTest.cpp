@@ -66,6 +66,11 @@ TEST(MainWindow, EveryControlStandsWhereItsRowSays) {
             EXPECT_EQ(box->text(), "");
             EXPECT_EQ(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
             EXPECT_EQ(box->palette().color(QPalette::Text), kInk);
+        } else if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+            EXPECT_EQ(option->text(), QString::fromUtf8(c.caption));
+            EXPECT_EQ(option->isChecked(), c.selected);
+            EXPECT_TRUE(option->autoFillBackground());
+            EXPECT_EQ(option->palette().color(option->backgroundRole()).rgb() & 0xFFFFFF, c.fill);
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
             EXPECT_EQ(button->text(), QString::fromUtf8(c.caption));
             EXPECT_EQ(button->palette().color(QPalette::Button).rgb() & 0xFFFFFF, c.fill);
@@ -90,7 +95,10 @@ TEST(MainWindow, StackingPutsBoxesOverLabelsAndVerdictsOverEchoes) {
     // The verdict label covers the last 9 pixels of the echo label.
     EXPECT_EQ(w.childAt(548, 160), control(w, "Label19"));
     EXPECT_EQ(w.childAt(540, 160), control(w, "Label12"));
-    // Option2 is clipped by its frame: its right end is not visible.
+    // The option buttons show their own fill over the frame's.
+    const QImage grab = testing_support::grabWindow(w);
+    EXPECT_EQ(grab.pixelColor(383, 386), QColor(0xC0, 0xFF, 0xFF));
+        // Option2 is clipped by its frame: its right end is not visible.
     EXPECT_EQ(control(w, "Option2")->visibleRegion().boundingRect().right(), 40);
 }
 
