@@ -5,7 +5,8 @@
 
 namespace app {
 
-TrainerApp::TrainerApp() : trainer_(window_, window_.surface(), random_) {
+TrainerApp::TrainerApp(engine::UniformSource* random)
+    : trainer_(window_, window_.surface(), random ? *random : clockRandom_) {
     connectButtons();
 }
 

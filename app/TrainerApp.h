@@ -13,7 +13,9 @@ namespace app {
 
 class TrainerApp {
 public:
-    TrainerApp();
+    // `random` is the shuffle's source, or nullptr for the program's own
+    // clock-seeded one. It must outlive the app.
+    explicit TrainerApp(engine::UniformSource* random = nullptr);
     TrainerApp(const TrainerApp&) = delete;
     TrainerApp& operator=(const TrainerApp&) = delete;
 
@@ -26,7 +28,7 @@ private:
 
     // Declared so that the window outlives the trainer that refers to it.
     ui::MainWindow window_;
-    engine::ClockRandom random_;
+    engine::ClockRandom clockRandom_;
     ui::ResultsWindowHost results_;
     engine::Trainer trainer_;
 };

@@ -1,9 +1,8 @@
 // A random pupil: seeded sessions of clicks, typing and keys on the real
 // windows, checking after every action what a pupil can see must hold.
 //
-// TRAINER_PUPIL_SEED=N replays the actions of seed N (the example order still
-// comes from the clock, as in the program); TRAINER_PUPIL_SEED=random picks a
-// fresh seed. TRAINER_PUPIL_ACTIONS=N changes the number of actions.
+// TRAINER_PUPIL_SEED=N replays seed N exactly: the actions and the example
+// orders of its sessions; TRAINER_PUPIL_SEED=random picks a fresh seed. TRAINER_PUPIL_ACTIONS=N changes the number of actions.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -192,7 +191,8 @@ enum class Action {
 class PupilSession {
 public:
     PupilSession(std::mt19937_64& random, std::uint64_t seed, int session)
-        : random_(random), texts_(random), seed_(seed), session_(session) {
+        : random_(random), texts_(random), seed_(seed), session_(session), order_(random()),
+          shown_(&order_) {
         QApplication::instance()->installEventFilter(&watch_);
         for (int n = 8; n <= 25; ++n)
             labels_[static_cast<std::size_t>(n)] =
@@ -603,6 +603,7 @@ private:
     std::uint64_t seed_;
     int session_;
     int index_ = 0;
+    testing_support::SeededSource order_; // the example order, from the seed too
     testing_support::ShownApp shown_;
     WindowWatch watch_;
     std::array<QLabel*, 26> labels_{};

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
+#include <random>
 #include <string>
 
 #include "app/TrainerApp.h"
@@ -26,9 +27,22 @@ template <typename W = QWidget> W* control(const QWidget& window, const QString&
     return widget;
 }
 
-// The program with its main window shown and active.
+// A shuffle source that replays from its seed, whatever the clock says.
+class SeededSource final : public engine::UniformSource {
+public:
+    explicit SeededSource(std::uint64_t seed) : generator_(seed) {}
+    void seedFromClock() override {}
+    double next() override { return std::uniform_real_distribution<double>(0, 1)(generator_); }
+
+private:
+    std::mt19937_64 generator_;
+};
+
+// The program with its main window shown and active; `random` as for
+// app::TrainerApp.
 struct ShownApp {
-    ShownApp() : app(std::make_unique<app::TrainerApp>()) {
+    explicit ShownApp(engine::UniformSource* random = nullptr)
+        : app(std::make_unique<app::TrainerApp>(random)) {
         window().show();
         window().activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window()));
