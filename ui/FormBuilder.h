@@ -4,7 +4,9 @@
 // one widget per ControlLayout, named after its control, stacked and chained
 // in tab order as the table says. No control has code of its own here.
 
+#include <QString>
 #include <QWidget>
+#include <string_view>
 
 #include "ui/LayoutTypes.h"
 
@@ -20,5 +22,10 @@ void applyWindowLayout(QWidget& window, const WindowLayout& layout);
 void buildControls(QWidget& window, const WindowLayout& layout);
 
 QColor toColor(std::uint32_t rgb);
+
+// The engine's UTF-8 text as a caption.
+inline QString toQString(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 } // namespace ui

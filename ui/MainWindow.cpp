@@ -38,7 +38,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 
 void MainWindow::findControls() {
     for (int n = 8; n <= 25; ++n)
-        labels_[static_cast<std::size_t>(n)] = child<QLabel>(*this, QStringLiteral("Label%1").arg(n));
+        labels_[static_cast<std::size_t>(n)] =
+            child<QLabel>(*this, QStringLiteral("Label%1").arg(n));
     for (int k = 1; k <= 7; ++k) {
         boxes_[static_cast<std::size_t>(k)] = child<QLineEdit>(*this, QStringLiteral("t%1").arg(k));
         confirms_[static_cast<std::size_t>(k)] =
@@ -91,20 +92,24 @@ QLabel* MainWindow::label(engine::MainLabel which) const {
 }
 
 void MainWindow::setLabelCaption(engine::MainLabel which, std::string_view text) {
-    label(which)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    label(which)->setText(toQString(text));
 }
 
 std::string MainWindow::labelCaption(engine::MainLabel which) const {
     return label(which)->text().toStdString();
 }
 
-std::string MainWindow::answerText(int step) const { return answerBox(step)->text().toStdString(); }
-
-void MainWindow::setAnswerText(int step, std::string_view text) {
-    answerBox(step)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+std::string MainWindow::answerText(int step) const {
+    return answerBox(step)->text().toStdString();
 }
 
-bool MainWindow::isOption2Selected() const { return option2_->isChecked(); }
+void MainWindow::setAnswerText(int step, std::string_view text) {
+    answerBox(step)->setText(toQString(text));
+}
+
+bool MainWindow::isOption2Selected() const {
+    return option2_->isChecked();
+}
 
 void MainWindow::moveStartButton(int left, int top) {
     start_->move(twipsToPixels(left), twipsToPixels(top));

@@ -19,8 +19,7 @@ ResultsWindow::ResultsWindow() {
 }
 
 void ResultsWindow::setValue(engine::ResultLabel label, std::string_view text) {
-    labels_[static_cast<std::size_t>(label)]->setText(
-        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    labels_[static_cast<std::size_t>(label)]->setText(toQString(text));
 }
 
 QString ResultsWindow::value(engine::ResultLabel label) const {

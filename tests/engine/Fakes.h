@@ -3,7 +3,9 @@
 // Recording stand-ins for the window, the drawing surface, the results window
 // and the random source, so that every rule can be checked exactly.
 
+#include <cstdint>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -104,6 +106,17 @@ public:
 
 private:
     std::vector<double> values_;
+};
+
+// A source that replays from its seed, whatever the clock says.
+class SeededSource final : public engine::UniformSource {
+public:
+    explicit SeededSource(std::uint64_t seed) : generator_(seed) {}
+    void seedFromClock() override {}
+    double next() override { return std::uniform_real_distribution<double>(0, 1)(generator_); }
+
+private:
+    std::mt19937_64 generator_;
 };
 
 // The value in [0, 1) that the shuffle turns into `id`.

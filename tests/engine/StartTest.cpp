@@ -1,30 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 
 #include "Fakes.h"
 #include "engine/Shuffle.h"
 
 namespace {
 
-// A seeded Mersenne Twister standing in for the clock-seeded source.
-class SeededSource final : public engine::UniformSource {
-public:
-    explicit SeededSource(unsigned seed) : generator_(seed) {}
-    void seedFromClock() override {}
-    double next() override { return std::uniform_real_distribution<double>(0, 1)(generator_); }
-
-private:
-    std::mt19937 generator_;
-};
-
 TEST(Start, SeededOrdersArePermutationsAndTheFirstIsDrawn) {
     for (unsigned seed : {1u, 7u, 42u, 2024u, 99999u}) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         fakes::FakeControls controls;
         fakes::RecordingSurface surface;
-        SeededSource source(seed);
+        fakes::SeededSource source(seed);
         engine::Trainer trainer(controls, surface, source);
         trainer.pressStart();
         const engine::TrainerState& s = trainer.state();

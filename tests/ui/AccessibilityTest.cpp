@@ -12,9 +12,8 @@
 namespace {
 
 using testing_support::control;
+using testing_support::qs;
 using testing_support::ShownApp;
-
-QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QAccessibleInterface* reader(QObject* object) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
@@ -22,8 +21,12 @@ QAccessibleInterface* reader(QObject* object) {
     return iface;
 }
 
-QString nameOf(QObject* object) { return reader(object)->text(QAccessible::Name); }
-QString descriptionOf(QObject* object) { return reader(object)->text(QAccessible::Description); }
+QString nameOf(QObject* object) {
+    return reader(object)->text(QAccessible::Name);
+}
+QString descriptionOf(QObject* object) {
+    return reader(object)->text(QAccessible::Description);
+}
 
 // The caption labels that label `object` for a screen reader.
 QStringList labelledBy(QObject* object) {
@@ -34,10 +37,15 @@ QStringList labelledBy(QObject* object) {
 }
 
 // The words each step's description must carry, whatever else it says.
-const std::array<const char*, 9> kStepWords = {
-    "", "наименьший общий знаменатель", "множитель к 1 дроби", "множитель ко 2 дроби",
-    "числитель 1 дроби", "числитель 2 дроби", "числитель результата", "знаменатель результата",
-    "сократим"};
+const std::array<const char*, 9> kStepWords = {"",
+                                               "наименьший общий знаменатель",
+                                               "множитель к 1 дроби",
+                                               "множитель ко 2 дроби",
+                                               "числитель 1 дроби",
+                                               "числитель 2 дроби",
+                                               "числитель результата",
+                                               "знаменатель результата",
+                                               "сократим"};
 
 QAccessible::Role roleFor(ui::ControlKind kind) {
     switch (kind) {
@@ -81,13 +89,14 @@ TEST(Accessibility, DescriptionsSayWhichStepAndWhatIsCounted) {
     std::set<QString> seen;
     for (int k = 1; k <= 7; ++k) {
         const QString step = QStringLiteral("шага %1").arg(k);
-        for (const QString& name : {QStringLiteral("Command%1").arg(k),
-                                    QStringLiteral("Label%1").arg(11 + k),
-                                    QStringLiteral("Label%1").arg(18 + k)}) {
+        for (const QString& name :
+             {QStringLiteral("Command%1").arg(k), QStringLiteral("Label%1").arg(11 + k),
+              QStringLiteral("Label%1").arg(18 + k)}) {
             SCOPED_TRACE(name.toStdString());
             const QString d = descriptionOf(control(app.window(), name));
             EXPECT_TRUE(d.contains(step)) << d.toStdString();
-            EXPECT_TRUE(d.contains(qs(kStepWords[static_cast<std::size_t>(k)]), Qt::CaseInsensitive))
+            EXPECT_TRUE(
+                d.contains(qs(kStepWords[static_cast<std::size_t>(k)]), Qt::CaseInsensitive))
                 << d.toStdString();
             EXPECT_TRUE(seen.insert(d).second) << "said of another control too";
         }
@@ -178,7 +187,7 @@ TEST(Accessibility, TheSurfaceSaysWhatIsDrawnAfterEveryStep) {
 
     // Each step adds its values, right or wrong the answer: the surface
     // shows the worked solution, not what was typed.
-    const std::array<QString, 8> answers = {"", QString::number(w[1]), "0", QString::number(w[3]),
+    const std::array<QString, 8> answers = {"",  QString::number(w[1]), "0", QString::number(w[3]),
                                             "0", QString::number(w[5]), "0", QString::number(w[7])};
     const std::array<QString, 8> added = {
         "",
@@ -238,7 +247,7 @@ TEST(SurfaceWords, AnEmptySurfaceSaysThatNoExampleIsDrawn) {
 TEST(SurfaceWords, SaysTheSignsInWordsAndNegativeValuesAsTheyStand) {
     const Items items = {{3100, 900, 20, " 1"}, {3100, 1300, 20, " 2"}, {3800, 1110, 20, "-"},
                          {4100, 900, 20, " 3"}, {4100, 1300, 20, " 4"}, {4800, 1110, 20, "="},
-                         {5850, 1110, 20, "-"}, {6900, 1110, 20, "="}, {7120, 900, 20, "-1"}};
+                         {5850, 1110, 20, "-"}, {6900, 1110, 20, "="},  {7120, 900, 20, "-1"}};
     EXPECT_EQ(ui::describeDrawing(items),
               qs("Пример: первая дробь — числитель 1, знаменатель 2; минус; вторая дробь — "
                  "числитель 3, знаменатель 4. Равно: первая новая дробь — числитель не заполнен, "

@@ -12,7 +12,9 @@ using testing_support::ShownApp;
 
 const QRgb kInk = qRgb(0x00, 0x00, 0xC0);
 
-bool isInk(QRgb pixel) { return (pixel & 0xFFFFFF) == (kInk & 0xFFFFFF); }
+bool isInk(QRgb pixel) {
+    return (pixel & 0xFFFFFF) == (kInk & 0xFFFFFF);
+}
 
 // The device pixels, at ratio 2, of a rectangle given in twips.
 QRect devicePixels(int left, int top, int right, int bottom) {

@@ -8,13 +8,16 @@
 namespace {
 
 using testing_support::control;
+using testing_support::qs;
 using testing_support::ShownApp;
 
-QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
+QWidget* focused() {
+    return QApplication::focusWidget();
+}
 
-QWidget* focused() { return QApplication::focusWidget(); }
-
-QString focusedName() { return focused() ? focused()->objectName() : QString(); }
+QString focusedName() {
+    return focused() ? focused()->objectName() : QString();
+}
 
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     ASSERT_NE(focused(), nullptr);

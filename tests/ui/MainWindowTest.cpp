@@ -8,13 +8,10 @@
 namespace {
 
 using testing_support::control;
+using testing_support::qs;
 using testing_support::ShownApp;
 
 const QColor kInk(0x00, 0x00, 0xC0);
-
-QString qs(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 TEST(MainWindow, WindowPropertiesAndStartState) {
     ShownApp app;
@@ -98,7 +95,7 @@ TEST(MainWindow, StackingPutsBoxesOverLabelsAndVerdictsOverEchoes) {
     // The option buttons show their own fill over the frame's.
     const QImage grab = testing_support::grabWindow(w);
     EXPECT_EQ(grab.pixelColor(383, 386), QColor(0xC0, 0xFF, 0xFF));
-        // Option2 is clipped by its frame: its right end is not visible.
+    // Option2 is clipped by its frame: its right end is not visible.
     EXPECT_EQ(control(w, "Option2")->visibleRegion().boundingRect().right(), 40);
 }
 

@@ -2,7 +2,8 @@
 // windows, checking after every action what a pupil can see must hold.
 //
 // TRAINER_PUPIL_SEED=N replays seed N exactly: the actions and the example
-// orders of its sessions; TRAINER_PUPIL_SEED=random picks a fresh seed. TRAINER_PUPIL_ACTIONS=N changes the number of actions.
+// orders of its sessions; TRAINER_PUPIL_SEED=random picks a fresh seed. TRAINER_PUPIL_ACTIONS=N
+// changes the number of actions.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,10 +35,7 @@
 namespace {
 
 using testing_support::control;
-
-QString qs(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using testing_support::qs;
 
 std::uint64_t pupilSeed() {
     const char* text = std::getenv("TRAINER_PUPIL_SEED");

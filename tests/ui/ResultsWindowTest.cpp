@@ -8,11 +8,8 @@
 namespace {
 
 using testing_support::control;
+using testing_support::qs;
 using testing_support::ShownApp;
-
-QString qs(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 const int kValueLabels[] = {2, 4, 14, 15, 16, 17, 18, 19, 20, 21};
 

@@ -13,13 +13,18 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
-#include <random>
 #include <string>
 
 #include "app/TrainerApp.h"
+#include "engine/Fakes.h"
 #include "ui/LayoutTypes.h"
 
 namespace testing_support {
+
+// A UTF-8 literal as the windows show it.
+inline QString qs(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 template <typename W = QWidget> W* control(const QWidget& window, const QString& name) {
     W* widget = window.findChild<W*>(name);
@@ -27,16 +32,7 @@ template <typename W = QWidget> W* control(const QWidget& window, const QString&
     return widget;
 }
 
-// A shuffle source that replays from its seed, whatever the clock says.
-class SeededSource final : public engine::UniformSource {
-public:
-    explicit SeededSource(std::uint64_t seed) : generator_(seed) {}
-    void seedFromClock() override {}
-    double next() override { return std::uniform_real_distribution<double>(0, 1)(generator_); }
-
-private:
-    std::mt19937_64 generator_;
-};
+using fakes::SeededSource;
 
 // The program with its main window shown and active; `random` as for
 // app::TrainerApp.
