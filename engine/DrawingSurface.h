@@ -29,6 +29,10 @@ public:
     // Draws a one-pixel line from (x1, y1) to (x2, y2) in the drawing colour.
     virtual void drawLine(int x1, int y1, int x2, int y2) = 0;
 
+    // Tells in words what the drawing shows now, for a pupil who cannot see
+    // it; the words stay until the next call.
+    virtual void describe(std::string_view words) = 0;
+
     // Erases every drawing (never the window picture or the controls) and
     // moves the current point to (0, 0).
     virtual void clear() = 0;

@@ -60,6 +60,10 @@ public:
     // Moves the start button to (left, top) twips, keeping its size.
     virtual void moveStartButton(int left, int top) = 0;
 
+    // Says `words` to a pupil who listens with a screen reader, without
+    // changing what is on screen or where the keyboard focus is.
+    virtual void announce(std::string_view words) = 0;
+
     // Shows the last-example message box and returns once the pupil closed it.
     virtual void showLastExampleMessage() = 0;
 };

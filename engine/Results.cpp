@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "engine/Narration.h"
+
 namespace engine {
 
 int examplesSolved(const TrainerState& state, const MainControls& controls) {
@@ -14,15 +16,19 @@ int examplesSolved(const TrainerState& state, const MainControls& controls) {
 
 void showResults(TrainerState& state, const MainControls& controls, ResultsView& view) {
     view.open();
-    if (state.exampleNumber == 0)
+    if (state.exampleNumber == 0) {
+        view.announce(kNoResultsWords);
         return;
+    }
     recomputeTotalErrors(state);
-    view.setValue(ResultLabel::Label2, std::to_string(examplesSolved(state, controls)));
+    const int solved = examplesSolved(state, controls);
+    view.setValue(ResultLabel::Label2, std::to_string(solved));
     view.setValue(ResultLabel::Label4, std::to_string(state.totalErrors));
     for (int k = 1; k <= kSteps; ++k) {
         view.setValue(static_cast<ResultLabel>(13 + k),
                       std::to_string(state.stepErrors[static_cast<std::size_t>(k)]));
     }
+    view.announce(resultsWords(solved, state.totalErrors, state.stepErrors));
 }
 
 } // namespace engine

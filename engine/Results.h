@@ -14,7 +14,8 @@ namespace engine {
 int examplesSolved(const TrainerState& state, const MainControls& controls);
 
 // Opens the results window and, once a run has started, recomputes totalErrors
-// and writes the summary into it. Judges nothing and leaves Label11 alone.
+// and writes the summary into it; says the summary (or that there is none yet)
+// aloud. Judges nothing and leaves Label11 alone.
 void showResults(TrainerState& state, const MainControls& controls, ResultsView& view);
 
 } // namespace engine

@@ -30,6 +30,10 @@ public:
     virtual void open() = 0;
 
     virtual void setValue(ResultLabel label, std::string_view text) = 0;
+
+    // Says `words` to a pupil who listens with a screen reader, once the
+    // window is in front.
+    virtual void announce(std::string_view words) = 0;
 };
 
 } // namespace engine

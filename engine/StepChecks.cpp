@@ -3,6 +3,7 @@
 #include <array>
 #include <cassert>
 
+#include "engine/Narration.h"
 #include "engine/NumberText.h"
 
 namespace engine {
@@ -90,6 +91,7 @@ void confirmStep(TrainerState& state, int step, MainControls& controls, DrawingS
     int& answered = state.stepAnswered[static_cast<std::size_t>(step)];
     if (answered > 0) {
         controls.setAnswerText(step, "");
+        controls.announce(judgedAlreadyWords(step));
         return;
     }
     state.enteredValue = readAnswerNumber(controls.answerText(step));
@@ -102,6 +104,8 @@ void confirmStep(TrainerState& state, int step, MainControls& controls, DrawingS
     controls.setLabelCaption(MainLabel::Label11, captionText(recomputeTotalErrors(state)));
     ++answered;
     drawStep(step, expected, surface);
+    surface.describe(drawingWords(state));
+    controls.announce(verdictWords(step, state.enteredValue, right));
 }
 
 void judgeReducibility(TrainerState& state, const MainControls& controls) {

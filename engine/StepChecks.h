@@ -22,7 +22,8 @@ double expectedValue(const TrainerState& state, int step);
 // Confirms step k, as a press on its "Да" does: before the start nothing
 // happens; on a judged step only the answer box is emptied; otherwise the box
 // is read, the step judged, echoed and counted, Label11 refreshed, the step
-// locked and its part of the worked solution drawn from the expected values.
+// locked and its part of the worked solution drawn from the expected values;
+// the surface is told what it shows now and the verdict is said aloud.
 // REQUIRES: 1 <= k <= 7.
 void confirmStep(TrainerState& state, int step, MainControls& controls, DrawingSurface& surface);
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/ExerciseDrawing.h"
+#include "engine/Narration.h"
 #include "engine/Results.h"
 #include "engine/Shuffle.h"
 #include "engine/StepChecks.h"
@@ -27,7 +28,13 @@ void Trainer::pressStart() {
     controls_.setLabelCaption(MainLabel::Label11, std::to_string(state_.totalErrors));
     loadCurrentExample(state_);
     state_.stepErrors.fill(0);
+    showExample();
+}
+
+void Trainer::showExample() {
     drawExample(state_, surface_);
+    surface_.describe(drawingWords(state_));
+    controls_.announce(exampleWords(state_));
 }
 
 void Trainer::pressConfirm(int step) {
@@ -71,7 +78,7 @@ void Trainer::pressNext() {
     controls_.setLabelCaption(MainLabel::Label9, std::to_string(state_.exampleNumber));
     controls_.setLabelCaption(MainLabel::Label11, std::to_string(recomputeTotalErrors(state_)));
     loadCurrentExample(state_);
-    drawExample(state_, surface_);
+    showExample();
 }
 
 void Trainer::pressResults(ResultsView& view) {

@@ -51,6 +51,8 @@ public:
 
 private:
     void settleExample();
+    // Draws the loaded example, describes it and says it aloud.
+    void showExample();
 
     TrainerState state_;
     MainControls& controls_;

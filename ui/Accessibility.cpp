@@ -7,8 +7,11 @@
 #include <QWidget>
 #include <algorithm>
 #include <array>
-#include <initializer_list>
-#include <optional>
+
+#include "engine/Narration.h"
+#include "ui/Announcer.h"
+#include "ui/DrawingCanvas.h"
+#include "ui/ResultsWindow.h"
 
 namespace ui {
 namespace {
@@ -116,148 +119,59 @@ void applyPairs(QWidget& window, std::span<const Pair> table) {
     }
 }
 
-// The drawing surface is a picture to a screen reader, not a bare panel.
-QAccessibleInterface* surfaceInterface(const QString&, QObject* object) {
-    if (auto* canvas = dynamic_cast<DrawingCanvas*>(object))
+bool isResultValue(const QLabel& label) {
+    if (!dynamic_cast<const ResultsWindow*>(label.window()))
+        return false;
+    const QByteArray name = label.objectName().toLatin1();
+    return std::any_of(kResultsDescriptions.begin(), kResultsDescriptions.end(),
+                       [&name](const Description& d) { return name == d.control; });
+}
+
+// A value of the results window reads as what it shows, also when it shows
+// nothing yet: Qt would read an empty label as its caption, the buddy.
+class ValueInterface final : public QAccessibleWidget {
+public:
+    explicit ValueInterface(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return static_cast<const QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// The announcer's sentence is its name; its role makes a screen reader speak
+// it as it appears.
+class NotificationInterface final : public QAccessibleWidget {
+public:
+    explicit NotificationInterface(Announcer* announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return static_cast<const QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* trainerInterface(const QString&, QObject* object) {
+    if (auto* canvas = dynamic_cast<DrawingCanvas*>(object)) // a picture, not a bare panel
         return new QAccessibleWidget(canvas, QAccessible::Graphic);
+    if (auto* announcer = dynamic_cast<Announcer*>(object))
+        return new NotificationInterface(announcer);
+    if (auto* label = qobject_cast<QLabel*>(object); label && isResultValue(*label))
+        return new ValueInterface(label);
     return nullptr;
 }
 
-// What the trainer prints where, in twips (engine/ExerciseDrawing.cpp and
-// engine/StepChecks.cpp): the example, the multipliers above the given
-// fractions, the two new fractions over the common denominator, the result.
-// clang-format off
-enum class Part : int {
-    Numerator1, Denominator1, Sign, Numerator2, Denominator2, Equals,
-    NewSign, NewNumerator1, NewDenominator1, NewNumerator2, NewDenominator2,
-    Multiplier1, Multiplier2, ResultEquals, ResultNumerator, ResultDenominator,
-};
-constexpr std::size_t kParts = 16;
-
-struct Place {
-    int x, y;
-    Part part;
-};
-
-constexpr std::array<Place, kParts> kPlaces = {{
-    {3100, 900, Part::Numerator1}, {3100, 1300, Part::Denominator1}, {3800, 1110, Part::Sign},
-    {4100, 900, Part::Numerator2}, {4100, 1300, Part::Denominator2}, {4800, 1110, Part::Equals},
-    {5850, 1110, Part::NewSign},
-    {5120, 900, Part::NewNumerator1}, {5120, 1300, Part::NewDenominator1},
-    {6120, 900, Part::NewNumerator2}, {6120, 1300, Part::NewDenominator2},
-    {3600, 600, Part::Multiplier1}, {4600, 600, Part::Multiplier2},
-    {6900, 1110, Part::ResultEquals}, {7120, 900, Part::ResultNumerator}, {7120, 1300, Part::ResultDenominator},
-}};
-// clang-format on
-
-std::optional<Part> partAt(int x, int y) {
-    for (const Place& place : kPlaces) {
-        if (place.x == x && place.y == y)
-            return place.part;
-    }
-    return std::nullopt;
-}
-
-QString signWord(const QString& sign) {
-    if (sign == u"+")
-        return QStringLiteral("плюс");
-    if (sign == u"-")
-        return QStringLiteral("минус");
-    if (sign == u"=")
-        return QStringLiteral("равно");
-    return sign;
-}
-
-class DrawingWords {
-public:
-    explicit DrawingWords(std::span<const DrawingCanvas::PrintedItem> items) {
-        for (const DrawingCanvas::PrintedItem& item : items) {
-            const QString text = QString::fromStdString(item.text).trimmed();
-            if (const std::optional<Part> part = partAt(item.x, item.y))
-                shown_[static_cast<std::size_t>(*part)] = text;
-            else
-                others_ << text;
-        }
-    }
-
-    QString sentences() const {
-        QStringList out;
-        if (anyOf({Part::Numerator1, Part::Denominator1, Part::Sign, Part::Numerator2,
-                   Part::Denominator2}))
-            out << QStringLiteral("Пример: первая дробь — %1; %2; вторая дробь — %3.")
-                       .arg(fraction(Part::Numerator1, Part::Denominator1), sign(Part::Sign),
-                            fraction(Part::Numerator2, Part::Denominator2));
-        if (has(Part::Multiplier1))
-            out << QStringLiteral("Дополнительный множитель к 1 дроби: %1.")
-                       .arg(value(Part::Multiplier1));
-        if (has(Part::Multiplier2))
-            out << QStringLiteral("Дополнительный множитель ко 2 дроби: %1.")
-                       .arg(value(Part::Multiplier2));
-        if (anyOf({Part::Equals, Part::NewSign, Part::NewNumerator1, Part::NewDenominator1,
-                   Part::NewNumerator2, Part::NewDenominator2}))
-            out << afterEquals(
-                Part::Equals,
-                QStringLiteral("первая новая дробь — %1; %2; вторая новая дробь — %3.")
-                    .arg(fraction(Part::NewNumerator1, Part::NewDenominator1), sign(Part::NewSign),
-                         fraction(Part::NewNumerator2, Part::NewDenominator2)));
-        if (anyOf({Part::ResultEquals, Part::ResultNumerator, Part::ResultDenominator}))
-            out << afterEquals(Part::ResultEquals,
-                               QStringLiteral("результат — %1.")
-                                   .arg(fraction(Part::ResultNumerator, Part::ResultDenominator)));
-        if (!others_.isEmpty())
-            out << QStringLiteral("Ещё на рисунке: %1.").arg(others_.join(QStringLiteral(", ")));
-        return out.join(u' ');
-    }
-
-private:
-    bool has(Part part) const { return shown_[static_cast<std::size_t>(part)].has_value(); }
-
-    bool anyOf(std::initializer_list<Part> parts) const {
-        return std::any_of(parts.begin(), parts.end(), [this](Part p) { return has(p); });
-    }
-
-    QString value(Part part) const {
-        return has(part) ? *shown_[static_cast<std::size_t>(part)] : QStringLiteral("не заполнен");
-    }
-
-    QString fraction(Part numerator, Part denominator) const {
-        return QStringLiteral("числитель %1, знаменатель %2")
-            .arg(value(numerator), value(denominator));
-    }
-
-    QString sign(Part part) const {
-        return has(part) ? signWord(value(part)) : QStringLiteral("знак не показан");
-    }
-
-    // A part of the solution that follows an equals sign, as a sentence of
-    // its own: "Равно: ..." once that sign is drawn.
-    QString afterEquals(Part equalsSign, QString sentence) const {
-        if (has(equalsSign))
-            return QStringLiteral("Равно: ") + sentence;
-        sentence[0] = sentence[0].toUpper();
-        return sentence;
-    }
-
-    std::array<std::optional<QString>, kParts> shown_;
-    QStringList others_;
-};
-
 } // namespace
 
-QString describeDrawing(std::span<const DrawingCanvas::PrintedItem> items) {
-    if (items.empty())
-        return QStringLiteral("Пример ещё не нарисован.");
-    return DrawingWords(items).sentences();
+void installAccessibility() {
+    QAccessible::installFactory(trainerInterface);
 }
 
 void describeMainWindow(QWidget& window) {
-    // Before the surface says anything: Qt keeps the first interface it made
-    // for a widget, and an accessible description asks for one.
-    static const bool factoryInstalled = (QAccessible::installFactory(surfaceInterface), true);
-    (void)factoryInstalled;
-    if (auto* surface = dynamic_cast<DrawingCanvas*>(control(window, "surface"))) {
+    if (QWidget* surface = control(window, "surface")) {
         surface->setAccessibleName(QString::fromUtf8(kSurfaceName));
-        surface->setAccessibleDescription(describeDrawing(surface->printedItems()));
+        surface->setAccessibleDescription(QString::fromUtf8(engine::kNothingDrawnWords));
     }
     applyDescriptions(window, kMainDescriptions);
     applyPairs(window, kMainPairs);

@@ -7,14 +7,15 @@
 // after their step captions, and pair each caption of the results window with
 // its value. Nothing here changes what the windows show.
 
-#include <QString>
-#include <span>
-
-#include "ui/DrawingCanvas.h"
-
 class QWidget;
 
 namespace ui {
+
+// Makes the drawing surface a picture, the announcers notifications and the
+// results window's values read as they stand. Call once, before the first
+// window is created: Qt keeps the first accessible interface it makes for a
+// widget.
+void installAccessibility();
 
 // Applies the main window's descriptions and names to the controls built from
 // its layout table. Called once, from the window's constructor.
@@ -23,10 +24,5 @@ void describeMainWindow(QWidget& window);
 // Applies the results window's descriptions and caption-value pairs. Called
 // once, from the window's constructor.
 void describeResultsWindow(QWidget& window);
-
-// The drawing surface's words for a screen reader: what `items` (the prints
-// of the example and of its worked solution, at the places the trainer prints
-// them) show, in Russian, or that no example is drawn yet when there are none.
-QString describeDrawing(std::span<const DrawingCanvas::PrintedItem> items);
 
 } // namespace ui

@@ -1,14 +1,23 @@
 #pragma once
 
 // What every run of the windows needs before the first one is created: the
-// style and fonts that make the program look the same on every desktop.
+// accessibility of the program's own widgets, the toolkit's texts in Russian,
+// and the style and fonts that make the program look the same on every
+// desktop.
 
 class QApplication;
 
 namespace ui {
 
-// Uses the program's style (Fusion, whose buttons are drawn in their palette
-// colours) and the Liberation Sans face for the platform's own dialogs.
+// Installs the accessible interfaces of the program's widgets and the
+// toolkit's Russian texts; uses the program's style (Fusion, whose buttons are
+// drawn in their palette colours) and the Liberation Sans face for the
+// platform's own dialogs.
 void prepareApplication(QApplication& app);
+
+// Loads Qt's own Russian texts (context menus, standard buttons) from the
+// toolkit's translations folder. Returns false, changing nothing, when the
+// catalogue is not installed: the toolkit's texts then stay English.
+bool loadToolkitTranslation(QApplication& app);
 
 } // namespace ui

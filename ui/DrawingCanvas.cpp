@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QResource>
 
+#include "engine/Narration.h"
 #include "engine/NumberText.h"
-#include "ui/Accessibility.h"
 #include "ui/Fonts.h"
 #include "ui/FormBuilder.h"
 #include "ui/PicturePatches.h"
@@ -63,7 +63,9 @@ DrawingCanvas::DrawingCanvas(const WindowLayout& layout, QWidget* window)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void DrawingCanvas::setFontSize(double points) { fontSize_ = points; }
+void DrawingCanvas::setFontSize(double points) {
+    fontSize_ = points;
+}
 
 void DrawingCanvas::plotPoint(int x, int y) {
     currentX_ = x;
@@ -79,10 +81,11 @@ void DrawingCanvas::printText(std::string_view text) {
     ops_.push_back(
         {OpKind::Print, currentX_, currentY_, 0, 0, static_cast<int>(printed_.size()) - 1, area});
     update(area);
-    describe();
 }
 
-void DrawingCanvas::printText(double value) { printText(engine::surfaceText(value)); }
+void DrawingCanvas::printText(double value) {
+    printText(engine::surfaceText(value));
+}
 
 void DrawingCanvas::drawLine(int x1, int y1, int x2, int y2) {
     const QRect area = lineRect(x1, y1, x2, y2);
@@ -99,14 +102,13 @@ void DrawingCanvas::clear() {
     printed_.clear();
     currentX_ = 0;
     currentY_ = 0;
-    describe();
+    describe(engine::kNothingDrawnWords);
 }
 
-// Only prints and clearing change the words; points and lines add none.
-void DrawingCanvas::describe() {
-    const QString words = describeDrawing(printed_);
-    if (words != accessibleDescription())
-        setAccessibleDescription(words);
+void DrawingCanvas::describe(std::string_view words) {
+    const QString text = toQString(words);
+    if (text != accessibleDescription())
+        setAccessibleDescription(text);
 }
 
 void DrawingCanvas::paintEvent(QPaintEvent* event) {

@@ -30,6 +30,8 @@ public:
     void printText(double value) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
     void clear() override;
+    // The words become the surface's accessible description.
+    void describe(std::string_view words) override;
 
     // What is drawn now, one entry per print, in drawing order.
     struct PrintedItem {
@@ -43,9 +45,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Refreshes the accessible description from what is printed now.
-    void describe();
-
     enum class OpKind { Point, Print, Line };
     struct Op {
         OpKind kind;

@@ -12,6 +12,7 @@
 
 #include "engine/Trainer.h"
 #include "ui/Accessibility.h"
+#include "ui/Announcer.h"
 #include "ui/FormBuilder.h"
 #include "ui/MainWindowLayout.h"
 
@@ -31,6 +32,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     applyWindowLayout(*this, layout);
     canvas_ = new DrawingCanvas(layout, this); // first child: lowest in the stack
     buildControls(*this, layout);
+    announcer_ = new Announcer(this);
     findControls();
     connectKeyboard();
     describeMainWindow(*this);
@@ -57,6 +59,9 @@ void MainWindow::connectKeyboard() {
     // focus is, also after it has moved out of view.
     auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(cancel, &QShortcut::activated, start_, &QPushButton::click);
+    auto* repeat = new QShortcut(QKeySequence(kRepeatKey), this);
+    connect(repeat, &QShortcut::activated, this,
+            [this] { announcer_->say(canvas_->accessibleDescription()); });
     for (int k = 1; k <= 7; ++k) {
         QLineEdit* box = boxes_[static_cast<std::size_t>(k)];
         QPushButton* confirm = confirms_[static_cast<std::size_t>(k)];
@@ -64,8 +69,15 @@ void MainWindow::connectKeyboard() {
                                    : static_cast<QWidget*>(next_);
         connect(box, &QLineEdit::returnPressed, this, [confirm, following] {
             confirm->click();
-            following->setFocus(Qt::TabFocusReason);
+            // Not the Tab reason: a box entered by Tab selects its text first,
+            // and a screen reader then takes the selection for the focus
+            // change and does not say where the pupil is.
+            following->setFocus(Qt::OtherFocusReason);
         });
+        // A box's first caret move reaches a screen reader ahead of its focus
+        // and hides it; making that move now lets the first Tab into the box
+        // be announced.
+        box->setCursorPosition(0);
     }
 }
 
@@ -121,6 +133,10 @@ void MainWindow::moveStartButton(int left, int top) {
         if (start_->hasFocus())
             boxes_[1]->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void MainWindow::announce(std::string_view words) {
+    announcer_->say(toQString(words));
 }
 
 void MainWindow::showLastExampleMessage() {

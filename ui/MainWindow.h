@@ -5,7 +5,8 @@
 // and reports clicks through its buttons; it decides nothing itself.
 //
 // Keyboard: Esc presses "Начало"; Enter in an answer box confirms that box's
-// step, as a click on its "Да" does, and moves on to the next step's box.
+// step, as a click on its "Да" does, and moves on to the next step's box; F2
+// says the example and its worked solution so far to a screen reader.
 
 #include <QWidget>
 #include <array>
@@ -19,6 +20,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace ui {
+
+class Announcer;
 
 class MainWindow final : public QWidget, public engine::MainControls {
 public:
@@ -42,6 +45,10 @@ public:
     bool isOption2Selected() const override;
     void moveStartButton(int left, int top) override;
     void showLastExampleMessage() override;
+    void announce(std::string_view words) override;
+
+    // The key that repeats the drawing in words.
+    static constexpr Qt::Key kRepeatKey = Qt::Key_F2;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -52,6 +59,7 @@ private:
     QLabel* label(engine::MainLabel which) const;
 
     DrawingCanvas* canvas_ = nullptr;
+    Announcer* announcer_ = nullptr;
     std::array<QLabel*, 26> labels_{};        // by label number; 8..25 used
     std::array<QLineEdit*, 8> boxes_{};       // by step; 1..7 used
     std::array<QPushButton*, 8> confirms_{};  // by step; 1..7 used

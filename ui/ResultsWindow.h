@@ -2,6 +2,7 @@
 
 // The results window "Form2", built from its layout table: captions and value
 // labels only. It is a snapshot, changed only when the trainer fills it.
+// Esc closes it; a screen reader hears the whole summary when it is filled.
 
 #include <QWidget>
 #include <array>
@@ -12,6 +13,8 @@ class QLabel;
 
 namespace ui {
 
+class Announcer;
+
 class ResultsWindow final : public QWidget {
 public:
     // Created without an owner and destroyed when the pupil closes it.
@@ -20,7 +23,16 @@ public:
     void setValue(engine::ResultLabel label, std::string_view text);
     QString value(engine::ResultLabel label) const;
 
+    // Says `words` to a screen reader once the window is in front, after
+    // its title.
+    void announce(const QString& words);
+
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    Announcer* announcer_ = nullptr;
+    QString pending_; // words waiting for the window to come to the front
     std::array<QLabel*, 22> labels_{}; // by label number; 1..21 used
 };
 

@@ -1,5 +1,7 @@
 #include "ui/ResultsWindowHost.h"
 
+#include "ui/FormBuilder.h"
+
 namespace ui {
 
 ResultsWindowHost::~ResultsWindowHost() {
@@ -12,6 +14,11 @@ void ResultsWindowHost::open() {
     window_->show();
     window_->raise();
     window_->activateWindow();
+}
+
+void ResultsWindowHost::announce(std::string_view words) {
+    if (window_)
+        window_->announce(toQString(words));
 }
 
 void ResultsWindowHost::setValue(engine::ResultLabel label, std::string_view text) {

@@ -20,6 +20,7 @@ public:
 
     void open() override;
     void setValue(engine::ResultLabel label, std::string_view text) override;
+    void announce(std::string_view words) override;
 
     // The open window, or nullptr once closed or never opened.
     ResultsWindow* window() const { return window_; }

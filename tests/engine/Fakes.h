@@ -34,8 +34,10 @@ public:
             " " + std::to_string(y2));
     }
     void clear() override { add("clear"); }
+    void describe(std::string_view words) override { description = std::string(words); }
 
     std::vector<std::string> ops;
+    std::string description; // the latest words, kept apart from the drawing
 
 private:
     void add(std::string op) { ops.push_back(std::move(op)); }
@@ -68,6 +70,7 @@ public:
         ++messages;
         log.push_back("message");
     }
+    void announce(std::string_view words) override { said.emplace_back(words); }
 
     std::string caption(int label) const {
         return labelCaption(static_cast<engine::MainLabel>(label));
@@ -78,6 +81,7 @@ public:
     bool option2 = false;
     int messages = 0;
     std::vector<std::string> log;
+    std::vector<std::string> said; // kept apart from the log
 };
 
 class FakeResults final : public engine::ResultsView {
@@ -87,7 +91,9 @@ public:
         values[static_cast<int>(label)] = std::string(text);
         order.push_back(static_cast<int>(label));
     }
+    void announce(std::string_view words) override { said.emplace_back(words); }
     int opens = 0;
+    std::vector<std::string> said;
     std::map<int, std::string> values;
     std::vector<int> order;
 };

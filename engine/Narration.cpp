@@ -1,0 +1,209 @@
+#include "engine/Narration.h"
+
+#include <cstdlib>
+#include <optional>
+
+#include "engine/Catalogue.h"
+#include "engine/NumberText.h"
+#include "engine/StepChecks.h"
+
+namespace engine {
+namespace {
+
+// clang-format off
+constexpr std::array<std::string_view, kSteps + 1> kStepNames = {
+    "",
+    "наименьший общий знаменатель",
+    "дополнительный множитель к первой дроби",
+    "дополнительный множитель ко второй дроби",
+    "новый числитель первой дроби",
+    "новый числитель второй дроби",
+    "числитель результата",
+    "знаменатель результата",
+    "сократимость дроби",
+};
+
+constexpr std::array<std::string_view, 20> kUnits = {
+    "ноль", "один", "два", "три", "четыре", "пять", "шесть", "семь", "восемь", "девять",
+    "десять", "одиннадцать", "двенадцать", "тринадцать", "четырнадцать", "пятнадцать",
+    "шестнадцать", "семнадцать", "восемнадцать", "девятнадцать",
+};
+constexpr std::array<std::string_view, 10> kTens = {
+    "", "", "двадцать", "тридцать", "сорок", "пятьдесят", "шестьдесят", "семьдесят",
+    "восемьдесят", "девяносто",
+};
+constexpr std::array<std::string_view, 10> kHundreds = {
+    "", "сто", "двести", "триста", "четыреста", "пятьсот", "шестьсот", "семьсот",
+    "восемьсот", "девятьсот",
+};
+
+// An ordinal as a denominator is read: one part ("одна пятая") or many
+// ("две пятых").
+struct Ordinal {
+    std::string_view one;
+    std::string_view many;
+};
+constexpr std::array<Ordinal, 20> kUnitOrdinals = {{
+    {"", ""}, {"первая", "первых"}, {"вторая", "вторых"}, {"третья", "третьих"},
+    {"четвёртая", "четвёртых"}, {"пятая", "пятых"}, {"шестая", "шестых"},
+    {"седьмая", "седьмых"}, {"восьмая", "восьмых"}, {"девятая", "девятых"},
+    {"десятая", "десятых"}, {"одиннадцатая", "одиннадцатых"}, {"двенадцатая", "двенадцатых"},
+    {"тринадцатая", "тринадцатых"}, {"четырнадцатая", "четырнадцатых"},
+    {"пятнадцатая", "пятнадцатых"}, {"шестнадцатая", "шестнадцатых"},
+    {"семнадцатая", "семнадцатых"}, {"восемнадцатая", "восемнадцатых"},
+    {"девятнадцатая", "девятнадцатых"},
+}};
+constexpr std::array<Ordinal, 10> kTenOrdinals = {{
+    {"", ""}, {"десятая", "десятых"}, {"двадцатая", "двадцатых"}, {"тридцатая", "тридцатых"},
+    {"сороковая", "сороковых"}, {"пятидесятая", "пятидесятых"}, {"шестидесятая", "шестидесятых"},
+    {"семидесятая", "семидесятых"}, {"восьмидесятая", "восьмидесятых"},
+    {"девяностая", "девяностых"},
+}};
+// clang-format on
+
+std::string join(std::string a, std::string_view b) {
+    if (!a.empty() && !b.empty())
+        a += ' ';
+    a += b;
+    return a;
+}
+
+// 1..99 as a cardinal; the last word feminine when asked.
+std::string belowHundred(int n, bool feminine) {
+    const int tens = n / 10;
+    const int unit = n % 10;
+    std::string_view last;
+    if (n < 20)
+        last = kUnits[static_cast<std::size_t>(n)];
+    else if (unit != 0)
+        last = kUnits[static_cast<std::size_t>(unit)];
+    if (feminine && (n < 10 || n >= 20) && (unit == 1 || unit == 2))
+        last = unit == 1 ? "одна" : "две";
+    if (n < 20)
+        return std::string(last);
+    return join(std::string(kTens[static_cast<std::size_t>(tens)]), last);
+}
+
+// The ordinal of d in 1..199, in the form `many` or one.
+std::string ordinalWords(int d, bool many) {
+    const auto pick = [many](const Ordinal& o) { return many ? o.many : o.one; };
+    if (d == 100)
+        return many ? "сотых" : "сотая";
+    if (d > 100)
+        return join("сто", ordinalWords(d - 100, many));
+    if (d < 20)
+        return std::string(pick(kUnitOrdinals[static_cast<std::size_t>(d)]));
+    const int unit = d % 10;
+    if (unit == 0)
+        return std::string(pick(kTenOrdinals[static_cast<std::size_t>(d / 10)]));
+    return join(std::string(kTens[static_cast<std::size_t>(d / 10)]),
+                pick(kUnitOrdinals[static_cast<std::size_t>(unit)]));
+}
+
+// A caption as it is spoken: "-5" as "минус 5", so that no reader names the
+// hyphen.
+std::string spokenCaption(double value) {
+    std::string text = captionText(value);
+    if (!text.empty() && text[0] == '-')
+        text = "минус " + text.substr(1);
+    return text;
+}
+
+// A fraction of the worked solution of which either part may still be empty.
+std::string partWords(std::optional<int> numerator, std::optional<int> denominator) {
+    if (numerator && denominator)
+        return fractionWords(*numerator, *denominator);
+    if (numerator)
+        return "числитель " + std::to_string(*numerator) + ", знаменатель не записан";
+    if (denominator)
+        return "знаменатель " + std::to_string(*denominator) + ", числитель не записан";
+    return "пока пусто";
+}
+
+std::string signWords(int id) {
+    return isSubtraction(id) ? "минус" : "плюс";
+}
+
+} // namespace
+
+std::string_view stepName(int step) {
+    return kStepNames[static_cast<std::size_t>(step)];
+}
+
+std::string numberWords(int n, bool feminine) {
+    if (n < -999 || n > 999)
+        return std::to_string(n);
+    if (n < 0)
+        return "минус " + numberWords(-n, feminine);
+    if (n == 0)
+        return std::string(kUnits[0]);
+    const int rest = n % 100;
+    return join(std::string(kHundreds[static_cast<std::size_t>(n / 100)]),
+                rest ? belowHundred(rest, feminine) : std::string());
+}
+
+std::string fractionWords(int numerator, int denominator) {
+    if (denominator < 1 || denominator > 199 || numerator < -999 || numerator > 999)
+        return std::to_string(numerator) + ", делённое на " + std::to_string(denominator);
+    const int last = std::abs(numerator) % 100;
+    const bool one = last % 10 == 1 && last != 11;
+    return numberWords(numerator, true) + " " + ordinalWords(denominator, !one);
+}
+
+std::string exampleWords(const TrainerState& state) {
+    return "Пример " + std::to_string(state.exampleNumber) + " из " +
+           std::to_string(kExampleCount) + ", " +
+           fractionWords(state.numerator1, state.denominator1) + " " + signWords(state.exampleId) +
+           " " + fractionWords(state.numerator2, state.denominator2) + ".";
+}
+
+std::string drawingWords(const TrainerState& state) {
+    const auto drawn = [&state](int k) {
+        return state.stepAnswered[static_cast<std::size_t>(k)] > 0;
+    };
+    const auto value = [&state](int k) { return static_cast<int>(expectedValue(state, k)); };
+    const auto when = [&](int k, int valueStep) {
+        return drawn(k) ? std::optional<int>(value(valueStep)) : std::nullopt;
+    };
+    std::string words = exampleWords(state);
+    if (drawn(2))
+        words += " Дополнительный множитель к первой дроби " +
+                 captionText(expectedValue(state, 2)) + ".";
+    if (drawn(3))
+        words += " Дополнительный множитель ко второй дроби " +
+                 captionText(expectedValue(state, 3)) + ".";
+    if (drawn(1) || drawn(4) || drawn(5)) {
+        const std::string first = partWords(when(4, 4), when(1, 1));
+        const std::string second = partWords(when(5, 5), when(1, 1));
+        const bool whole = drawn(1) && drawn(4) && drawn(5);
+        const std::string sign = signWords(state.exampleId);
+        words += " Новые дроби, " + first + (whole ? " " + sign + " " : ", " + sign + ", ") +
+                 second + ".";
+    }
+    if (drawn(5) || drawn(6) || drawn(7))
+        words += " Результат, " + partWords(when(6, 6), when(7, 7)) + ".";
+    return words;
+}
+
+std::string verdictWords(int step, double read, bool right) {
+    return "Шаг " + std::to_string(step) + ", ответ " + spokenCaption(read) + ", " +
+           (right ? "верно." : "ошибка.");
+}
+
+std::string judgedAlreadyWords(int step) {
+    return "Шаг " + std::to_string(step) + " уже проверен, поле очищено.";
+}
+
+std::string resultsWords(int solved, int totalErrors,
+                         const std::array<int, kSteps + 1>& stepErrors) {
+    std::string words = "Решено примеров " + std::to_string(solved) + ". Допущено ошибок " +
+                        std::to_string(totalErrors) + ". Из них";
+    for (int k = 1; k <= kSteps; ++k) {
+        words += ", ";
+        words += stepName(k);
+        words += " " + std::to_string(stepErrors[static_cast<std::size_t>(k)]);
+    }
+    return words + ".";
+}
+
+} // namespace engine

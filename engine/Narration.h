@@ -1,0 +1,57 @@
+#pragma once
+
+// What the trainer says to a pupil who listens instead of looking: the example
+// in words, the worked solution as far as it is drawn, the verdict of a step
+// and the summary of the run. Russian sentences with no punctuation but commas
+// and full stops, so that a screen reader speaks numbers and words, never the
+// names of signs.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "engine/TrainerState.h"
+
+namespace engine {
+
+// What the surface shows before the first example is drawn.
+inline constexpr const char* kNothingDrawnWords =
+    "Пример ещё не показан. Чтобы начать, нажмите клавишу Escape.";
+
+// The name of step k as the pupil hears it ("наименьший общий знаменатель").
+// REQUIRES: 1 <= step <= 8.
+std::string_view stepName(int step);
+
+// `n` as a Russian cardinal, feminine when `feminine` ("одна", "две"); a
+// number outside -999..999 as its digits.
+std::string numberWords(int n, bool feminine = false);
+
+// A common fraction as it is read aloud: "две третьих", "одна девятая",
+// "двадцать одна шестидесятая". A denominator outside 1..199 or a numerator
+// outside -999..999 is read as "n, делённое на d".
+std::string fractionWords(int numerator, int denominator);
+
+// The example on screen: its number and its two fractions with the sign.
+// REQUIRES: an example is loaded.
+std::string exampleWords(const TrainerState& state);
+
+// The example with its worked solution as far as it is drawn: the example and
+// the part of each step judged so far (stepAnswered), which is what a step
+// draws when it is judged. REQUIRES: an example is loaded.
+std::string drawingWords(const TrainerState& state);
+
+// The verdict of step k: the number that was read and whether it is right.
+std::string verdictWords(int step, double read, bool right);
+
+// Said when a step that was judged is confirmed again: its box is emptied.
+std::string judgedAlreadyWords(int step);
+
+// The summary of the run: examples solved, the error total and the errors of
+// each of the eight steps (element 0 unused).
+std::string resultsWords(int solved, int totalErrors,
+                         const std::array<int, kSteps + 1>& stepErrors);
+
+// Said when the results are asked for before the first start.
+inline constexpr const char* kNoResultsWords = "Итогов пока нет, работа ещё не начата.";
+
+} // namespace engine
