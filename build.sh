@@ -15,7 +15,7 @@ esac
 
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
 if [ "$mode" = test ]; then
-  packages+=(libgtest-dev clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev valgrind)
+  packages+=(libgtest-dev clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev valgrind lintian rpm rpmlint appstream-util)
 fi
 
 missing=()

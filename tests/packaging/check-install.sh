@@ -18,6 +18,8 @@ usr/share/doc/fraction-trainer/copyright
 usr/share/icons/hicolor/32x32/apps/$id.png
 usr/share/icons/hicolor/48x48/apps/$id.png
 usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/man/man1/fraction-trainer.1.gz
+usr/share/man/ru/man1/fraction-trainer.1.gz
 usr/share/metainfo/$id.metainfo.xml"
 actual=$(cd "$stage" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
 if [ "$actual" != "$expected" ]; then
