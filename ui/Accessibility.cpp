@@ -127,24 +127,13 @@ bool isResultValue(const QLabel& label) {
                        [&name](const Description& d) { return name == d.control; });
 }
 
-// A value of the results window reads as what it shows, also when it shows
-// nothing yet: Qt would read an empty label as its caption, the buddy.
-class ValueInterface final : public QAccessibleWidget {
+// A label whose name is exactly its text, also when it shows nothing: Qt
+// would read an empty label as its caption, the buddy. The results window's
+// values read as they stand; the announcer's sentence is its name, and its
+// notification role makes a screen reader speak it as it appears.
+class TextNameInterface final : public QAccessibleWidget {
 public:
-    explicit ValueInterface(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name)
-            return static_cast<const QLabel*>(widget())->text();
-        return QAccessibleWidget::text(t);
-    }
-};
-
-// The announcer's sentence is its name; its role makes a screen reader speak
-// it as it appears.
-class NotificationInterface final : public QAccessibleWidget {
-public:
-    explicit NotificationInterface(Announcer* announcer)
-        : QAccessibleWidget(announcer, QAccessible::Notification) {}
+    TextNameInterface(QLabel* label, QAccessible::Role role) : QAccessibleWidget(label, role) {}
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name)
             return static_cast<const QLabel*>(widget())->text();
@@ -156,9 +145,9 @@ QAccessibleInterface* trainerInterface(const QString&, QObject* object) {
     if (auto* canvas = dynamic_cast<DrawingCanvas*>(object)) // a picture, not a bare panel
         return new QAccessibleWidget(canvas, QAccessible::Graphic);
     if (auto* announcer = dynamic_cast<Announcer*>(object))
-        return new NotificationInterface(announcer);
+        return new TextNameInterface(announcer, QAccessible::Notification);
     if (auto* label = qobject_cast<QLabel*>(object); label && isResultValue(*label))
-        return new ValueInterface(label);
+        return new TextNameInterface(label, QAccessible::StaticText);
     return nullptr;
 }
 
