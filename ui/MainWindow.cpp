@@ -136,7 +136,14 @@ void MainWindow::moveStartButton(int left, int top) {
 }
 
 void MainWindow::announce(std::string_view words) {
-    announcer_->say(toQString(words));
+    QString text = toQString(words);
+    // A step confirmed with Space on its «Да» leaves the focus there, and a
+    // screen reader says nothing of a focus that did not move: say it here.
+    for (int k = 1; k <= 7; ++k) {
+        if (confirms_[static_cast<std::size_t>(k)]->hasFocus())
+            text += QStringLiteral(" Фокус на кнопке Да шага %1.").arg(k);
+    }
+    announcer_->say(text);
 }
 
 void MainWindow::showLastExampleMessage() {

@@ -190,7 +190,12 @@ TEST(Accessibility, ThePupilHearsTheExampleTheVerdictsAndTheDrawingOnF2) {
     EXPECT_TRUE(app.window().answerBox(2)->hasFocus());
     EXPECT_FALSE(app.window().answerBox(2)->hasSelectedText());
     EXPECT_EQ(descriptionOf(&surface), QString::fromStdString(engine::drawingWords(app.state())));
-    QTest::keyClick(app.window().answerBox(2), Qt::Key_F2);
+    QPushButton* confirm = app.window().confirmButton(2);
+    confirm->setFocus();
+    QTest::keyClick(confirm, Qt::Key_Space);
+    EXPECT_EQ(said(app.window()), qs("Шаг 2, ответ 5, %1. Фокус на кнопке Да шага 2.")
+                                      .arg(w[2] == 5 ? qs("верно") : qs("ошибка")));
+    QTest::keyClick(confirm, Qt::Key_F2);
     EXPECT_EQ(said(app.window()), descriptionOf(&surface));
     EXPECT_TRUE(said(app.window()).contains(qs("Новые дроби")));
 }
