@@ -8,9 +8,11 @@
 # Wall times: ROUNDS rounds (3) of RUNS runs (5) of each program, taken in
 # turns so that a drift of the machine's speed falls on both alike; medians of
 # all runs. Instructions from exec to the first paint: CALLGRIND_RUNS (2) runs
-# each under callgrind (0 skips them). Needs python3, xvfb and valgrind; the
-# harness is ../shared/tools/startup-bench (STARTUP_BENCH), the bare window's
-# source ../shared/tools/baseline (BASELINE_SRC), built in build-bench-baseline/.
+# each under callgrind (0 skips them). SCALE (1) is the QT_SCALE_FACTOR of both
+# programs: SCALE=2 is a start on a screen of device pixel ratio 2. Needs
+# python3, xvfb and valgrind; the harness is ../shared/tools/startup-bench
+# (STARTUP_BENCH), the bare window's source ../shared/tools/baseline
+# (BASELINE_SRC), built in build-bench-baseline/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,6 +22,8 @@ baseline_src=${BASELINE_SRC:-../shared/tools/baseline}
 rounds=${ROUNDS:-3}
 runs=${RUNS:-5}
 callgrind_runs=${CALLGRIND_RUNS:-2}
+scale=${SCALE:-1}
+screen=(--env QT_SCALE_FACTOR="$scale")
 program="$build/app/fraction-trainer"
 title='обыкновенных дробей'
 
@@ -33,23 +37,23 @@ trap 'rm -rf "$out"' EXIT
 
 for round in $(seq "$rounds"); do
   echo "round $round of $rounds" >&2
-  "$harness" -n "$runs" --label baseline --title '^baseline$' --json "$out/wall-baseline-$round.json" \
+  "$harness" -n "$runs" "${screen[@]}" --label baseline --title '^baseline$' --json "$out/wall-baseline-$round.json" \
     -- "$baseline" >/dev/null
-  "$harness" -n "$runs" --label trainer --title "$title" --json "$out/wall-trainer-$round.json" \
+  "$harness" -n "$runs" "${screen[@]}" --label trainer --title "$title" --json "$out/wall-trainer-$round.json" \
     -- "$program" >/dev/null
 done
 if [ "$callgrind_runs" -gt 0 ]; then
   echo "instruction counts under callgrind" >&2
-  "$harness" --callgrind -n "$callgrind_runs" --label baseline --title '^baseline$' \
+  "$harness" --callgrind -n "$callgrind_runs" "${screen[@]}" --label baseline --title '^baseline$' \
     --json "$out/ir-baseline.json" -- "$baseline" >/dev/null
-  "$harness" --callgrind -n "$callgrind_runs" --label trainer --title "$title" \
+  "$harness" --callgrind -n "$callgrind_runs" "${screen[@]}" --label trainer --title "$title" \
     --json "$out/ir-trainer.json" -- "$program" >/dev/null
 fi
 
-python3 - "$out" <<'EOF'
+python3 - "$out" "$scale" <<'EOF'
 import glob, json, os, statistics, sys
 
-out = sys.argv[1]
+out, scale = sys.argv[1], sys.argv[2]
 
 def runs(pattern):
     found = []
@@ -62,7 +66,8 @@ def median(rows, key):
     return statistics.median(values) if values else None
 
 base, ours = runs("wall-baseline-*.json"), runs("wall-trainer-*.json")
-print(f"start-up, {len(ours)} runs of the program and {len(base)} of the bare window, medians")
+print(f"start-up at QT_SCALE_FACTOR={scale}, {len(ours)} runs of the program and {len(base)} "
+      "of the bare window, medians")
 print(f"{'figure':34} {'bare window':>12} {'program':>12} {'ratio':>8} {'difference':>11}")
 for key, name, unit in [("map_ms", "exec to window mapped", "ms"),
                         ("paint_ms", "exec to first paint", "ms"),

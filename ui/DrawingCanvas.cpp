@@ -4,12 +4,13 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResource>
+#include <QSvgRenderer>
+#include <QtMath>
 
 #include "engine/Narration.h"
 #include "engine/NumberText.h"
 #include "ui/Fonts.h"
 #include "ui/FormBuilder.h"
-#include "ui/PicturePatches.h"
 
 namespace ui {
 namespace {
@@ -32,32 +33,46 @@ QRect lineRect(int x1, int y1, int x2, int y2) {
         .adjusted(-1, -1, 1, 1);
 }
 
-// The picture at `path`, composed from the patches made of it at build time
-// when they are there (the same pixels, without decoding the file).
-QPixmap loadPicture(const QString& path) {
-    const QResource patches(path + QStringLiteral(".patches"));
-    if (patches.isValid()) {
-        const QByteArray data =
-            patches.compressionAlgorithm() == QResource::NoCompression
-                ? QByteArray::fromRawData(reinterpret_cast<const char*>(patches.data()),
-                                          static_cast<qsizetype>(patches.size()))
-                : patches.uncompressedData();
-        QImage image = decodePicturePatches(data);
-        if (!image.isNull())
-            return QPixmap::fromImage(std::move(image));
-    }
-    return QPixmap(path);
+// The picture's pixels at ratio 1, as the program stores them: uncompressed,
+// so that they are painted straight from the program file with no decoding.
+QImage storedPicture(const char* path, QSize size) {
+    const QResource raw(QString::fromLatin1(path));
+    if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression ||
+        raw.size() != qint64(size.width()) * size.height() * 4)
+        return {};
+#if Q_BYTE_ORDER == Q_BIG_ENDIAN
+    // Stored as little-endian words, bytes B, G, R, 255.
+    return QImage(raw.data(), size.width(), size.height(), QImage::Format_RGBX8888).rgbSwapped();
+#else
+    const QImage image(raw.data(), size.width(), size.height(), QImage::Format_RGB32);
+    return reinterpret_cast<quintptr>(raw.data()) % 4 == 0 ? image : image.copy();
+#endif
+}
+
+// The picture's SVG drawn at `ratio` device pixels per pixel, one SVG unit to
+// a pixel, over `size` pixels; null when the SVG cannot be read.
+QImage drawnPicture(const char* path, QSize size, qreal ratio) {
+    QSvgRenderer svg(QString::fromLatin1(path));
+    if (!svg.isValid())
+        return {};
+    QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    svg.render(&painter, QRectF(QPointF(0, 0), svg.viewBoxF().size()));
+    return image;
 }
 
 } // namespace
 
 DrawingCanvas::DrawingCanvas(const WindowLayout& layout, QWidget* window)
-    : QWidget(window), colour_(toColor(layout.drawingColour)), face_(layout.drawingFont.face),
-      fontSize_(layout.drawingFont.points) {
+    : QWidget(window), pictureSource_(layout.pictureSource), colour_(toColor(layout.drawingColour)),
+      face_(layout.drawingFont.face), fontSize_(layout.drawingFont.points) {
     setObjectName(QStringLiteral("surface"));
+    const QSize size(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
     if (layout.picture)
-        picture_ = loadPicture(QString::fromLatin1(layout.picture));
-    setGeometry(0, 0, twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
+        picture_ = storedPicture(layout.picture, size);
+    setGeometry(QRect(QPoint(0, 0), size));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent, !picture_.isNull());
     setFocusPolicy(Qt::NoFocus);
@@ -111,10 +126,24 @@ void DrawingCanvas::describe(std::string_view words) {
         setAccessibleDescription(text);
 }
 
+// The SVG is read only on a screen whose ratio is not 1, when first painted
+// there, and drawn again only if the window moves to a screen of another ratio.
+const QImage& DrawingCanvas::pictureAt(qreal ratio) {
+    if (ratio == 1.0 || !pictureSource_ || picture_.isNull())
+        return picture_;
+    if (sharpPicture_.isNull() || sharpPicture_.devicePixelRatio() != ratio) {
+        sharpPicture_ = drawnPicture(pictureSource_, size(), ratio);
+        if (sharpPicture_.isNull())
+            pictureSource_ = nullptr; // the 1x pixels, scaled, from now on
+    }
+    return sharpPicture_.isNull() ? picture_ : sharpPicture_;
+}
+
 void DrawingCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    if (!picture_.isNull())
-        painter.drawPixmap(0, 0, picture_);
+    const QImage& picture = pictureAt(devicePixelRatio());
+    if (!picture.isNull())
+        painter.drawImage(0, 0, picture);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(colour_, 1, Qt::SolidLine, Qt::SquareCap));
     for (const Op& op : ops_) {

@@ -5,10 +5,12 @@
 //
 // The canvas keeps the operations drawn since the last clear and replays them
 // on every paint, so covering the window never wipes the example, and on a
-// high-DPI screen the drawing is painted at full resolution.
+// high-DPI screen the drawing is painted at full resolution. So is the
+// picture: at ratio 1 it is the pixels stored in the program, at any other
+// ratio its SVG drawn at the screen's own pixels.
 
 #include <QColor>
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -45,6 +47,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The picture to paint at device pixel ratio `ratio`.
+    const QImage& pictureAt(qreal ratio);
+
     enum class OpKind { Point, Print, Line };
     struct Op {
         OpKind kind;
@@ -53,7 +58,9 @@ private:
         QRect area;         // the pixels it may touch, repainted alone
     };
 
-    QPixmap picture_;
+    QImage picture_;            // at ratio 1
+    const char* pictureSource_; // the SVG, or nullptr
+    QImage sharpPicture_;       // drawn from the SVG at the last ratio other than 1
     QColor colour_;
     FontFace face_;
     double fontSize_;

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
@@ -104,16 +105,6 @@ QWidget* createControl(const ControlLayout& c, QWidget* parent) {
     return widget;
 }
 
-// The window icons, each read once: the results window is built anew at
-// every opening. Kept to the end of the program, like the resources.
-const QIcon& windowIcon(const char* path) {
-    static auto* icons = new QHash<QByteArray, QIcon>;
-    auto it = icons->find(QByteArray(path));
-    if (it == icons->end())
-        it = icons->insert(QByteArray(path), QIcon(QString::fromLatin1(path)));
-    return *it;
-}
-
 bool takesFocus(ControlKind kind) {
     return kind == ControlKind::TextBox || kind == ControlKind::PushButton ||
            kind == ControlKind::OptionButton;
@@ -129,7 +120,9 @@ QColor toColor(std::uint32_t rgb) {
 void applyWindowLayout(QWidget& window, const WindowLayout& layout) {
     window.setObjectName(QString::fromLatin1(layout.name));
     window.setWindowTitle(QString::fromUtf8(layout.caption));
-    window.setWindowIcon(windowIcon(layout.icon));
+    // A pixmap read from a file goes through Qt's pixmap cache, so the results
+    // window, built anew at every opening, decodes its icon only once.
+    window.setWindowIcon(QIcon(QPixmap(QString::fromLatin1(layout.icon))));
     Qt::WindowFlags flags =
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     if (layout.minimizeButton)

@@ -55,8 +55,13 @@ struct WindowLayout {
     bool fixedBorder;          // the window cannot be resized
     bool minimizeButton;
     bool maximizeButton;
-    const char* icon;    // resource path
-    const char* picture; // resource path, or nullptr for none
+    const char* icon; // resource path
+    // The picture under the controls, or nullptr for none, as resource paths:
+    // its pixels at device pixel ratio 1 (the client area's size, uncompressed
+    // rows of 32-bit 0xffRRGGBB, little-endian) and the SVG it is drawn from at
+    // every other ratio.
+    const char* picture;
+    const char* pictureSource;
     std::uint32_t fill;
     std::uint32_t drawingColour;
     FontSpec drawingFont;

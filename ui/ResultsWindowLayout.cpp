@@ -45,6 +45,7 @@ constexpr WindowLayout kWindow = {
     .maximizeButton = false,
     .icon = ":/icons/icon-results-32.png",
     .picture = nullptr,
+    .pictureSource = nullptr,
     .fill = 0xC0FFFF,
     .drawingColour = 0x000000,
     .drawingFont = {FontFace::MsSansSerif, 9.75, true},

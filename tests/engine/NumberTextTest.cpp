@@ -47,14 +47,33 @@ std::string describe(const std::string& text) {
     return out;
 }
 
+// A text to read: short ones as they stand, long ones as a head, a run of one
+// character repeated and a tail, made only by the test that reads them.
+struct Text {
+    Text(const char* text) : head(text) {}
+    Text(std::string text) : head(std::move(text)) {}
+    Text(std::string head, size_t count, char fill, std::string tail = {})
+        : head(std::move(head)), count(count), fill(fill), tail(std::move(tail)) {}
+
+    std::string make() const { return head + repeat(count, fill) + tail; }
+
+    std::string head;
+    size_t count = 0;
+    char fill = 0;
+    std::string tail;
+};
+
 struct ReadRow {
     const char* name;
-    std::string text;
+    Text text;
     double expected;
 };
 
 void PrintTo(const ReadRow& row, std::ostream* os) {
-    *os << row.name << ' ' << describe(row.text);
+    *os << row.name << ' ' << describe(row.text.head);
+    if (row.text.count > 0)
+        *os << " + " << row.text.count << " x '" << row.text.fill << "' + "
+            << describe(row.text.tail);
 }
 
 const double kTwoTo64 = 18446744073709551616.0; // What 2^64 - 1 becomes as a double.
@@ -66,7 +85,7 @@ std::vector<ReadRow> readRows() {
         {"Integer", "12", 12},
         {"LeadingPlus", "+7", 7},
         {"Negative", "-3", -3},
-        {"NegativeZero", "-0", 0},
+        {"NegativeZero", "-0", -0.0},
         {"Fraction", "2.5", 2.5},
         {"NegativeFraction", "-0.25", -0.25},
         {"LeadingPoint", ".5", 0.5},
@@ -133,19 +152,19 @@ std::vector<ReadRow> readRows() {
         {"HexBlanks", "& H 1 0", 16},
         {"SignBeforeHex", "-&H10", 0},
         {"PlusBeforeHex", "+&H10", 0},
-        {"HexLeadingZeros", "&H" + repeat(40, '0') + "FF", 255},
+        {"HexLeadingZeros", {"&H", 40, '0', "FF"}, 255},
         {"HexMax64", "&HFFFFFFFFFFFFFFFF", kTwoTo64},
         {"HexOver64", "&H10000000000000000", DBL_MAX},
         {"OctalMax64", "&O1777777777777777777777", kTwoTo64},
         {"OctalOver64", "&O2000000000000000000000", DBL_MAX},
-        {"HexMegabyte", "&H" + repeat(n, 'F'), DBL_MAX},
+        {"HexMegabyte", {"&H", n, 'F'}, DBL_MAX},
         // Overflow and underflow.
         {"Overflow", "1e400", DBL_MAX},
         {"NegativeOverflow", "-1e400", -DBL_MAX},
         {"JustAboveMax", "1.8e308", DBL_MAX},
         {"MaxItself", "1.7976931348623157e308", DBL_MAX},
         {"LargeFinite", "1.5e308", 1.5e308},
-        {"LargeFiniteFromDigitCount", "179" + repeat(306, '0'), 1.79e308},
+        {"LargeFiniteFromDigitCount", {"179", 306, '0'}, 1.79e308},
         {"HugeExponentValue", "-1e99999999999999999999", -DBL_MAX},
         {"Underflow", "1e-400", 0},
         {"NegativeUnderflow", "-1e-400", -0.0},
@@ -153,20 +172,20 @@ std::vector<ReadRow> readRows() {
         {"DeepSubnormal", "0.00001e-315", 1e-320},
         {"BelowHalfSmallestSubnormal", "2e-324", 0},
         {"ZeroWithHugeExponent", "0.000e99999999999999999999", 0},
-        {"ThousandsOfExponentDigits", "1e" + repeat(5000, '9'), DBL_MAX},
-        {"ThousandsOfNegativeExponentDigits", "1e-" + repeat(5000, '9'), 0},
-        {"ExponentCancelsLongFraction", "0." + repeat(400, '0') + "1e405", 10000},
+        {"ThousandsOfExponentDigits", {"1e", 5000, '9'}, DBL_MAX},
+        {"ThousandsOfNegativeExponentDigits", {"1e-", 5000, '9'}, 0},
+        {"ExponentCancelsLongFraction", {"0.", 400, '0', "1e405"}, 10000},
         // Very long texts.
-        {"MegabyteIntegerOverflows", "1" + repeat(n, '0'), DBL_MAX},
-        {"MegabyteFractionUnderflows", "0." + repeat(n, '0') + "1", 0},
-        {"MegabyteLeadingZeros", repeat(n, '0') + "12", 12},
-        {"MegabyteIntegerCancelled", "1" + repeat(n, '0') + "e-" + std::to_string(n), 1},
-        {"MegabyteFractionCancelled", "0." + repeat(n, '0') + "1e" + std::to_string(n + 5), 10000},
-        {"MegabyteCancelledByHugeExponent", "1" + repeat(n, '0') + "e-99999999999999999999", 0},
-        {"MegabyteTrailingFraction", "2." + repeat(n, '9'), 3},
-        {"MegabyteDigitBreaksTie", "9007199254740993." + repeat(n, '0') + "1", 9007199254740994.0},
-        {"MegabyteOfBlanks", "1" + repeat(n, ' ') + "2", 12},
-        {"MegabyteOfPoints", "7" + repeat(n, '.'), 7},
+        {"MegabyteIntegerOverflows", {"1", n, '0'}, DBL_MAX},
+        {"MegabyteFractionUnderflows", {"0.", n, '0', "1"}, 0},
+        {"MegabyteLeadingZeros", {"", n, '0', "12"}, 12},
+        {"MegabyteIntegerCancelled", {"1", n, '0', "e-" + std::to_string(n)}, 1},
+        {"MegabyteFractionCancelled", {"0.", n, '0', "1e" + std::to_string(n + 5)}, 10000},
+        {"MegabyteCancelledByHugeExponent", {"1", n, '0', "e-99999999999999999999"}, 0},
+        {"MegabyteTrailingFraction", {"2.", n, '9'}, 3},
+        {"MegabyteDigitBreaksTie", {"9007199254740993.", n, '0', "1"}, 9007199254740994.0},
+        {"MegabyteOfBlanks", {"1", n, ' ', "2"}, 12},
+        {"MegabyteOfPoints", {"7", n, '.'}, 7},
     };
 }
 
@@ -174,9 +193,13 @@ class ReadAnswerNumberTest : public ::testing::TestWithParam<ReadRow> {};
 
 TEST_P(ReadAnswerNumberTest, ReadsExpectedValue) {
     const ReadRow& row = GetParam();
-    const double value = engine::readAnswerNumber(row.text);
-    EXPECT_EQ(value, row.expected) << "text " << describe(row.text);
-    EXPECT_TRUE(std::isfinite(value)) << "text " << describe(row.text);
+    const std::string text = row.text.make();
+    const double value = engine::readAnswerNumber(text);
+    EXPECT_EQ(value, row.expected) << "text " << describe(text);
+    // A zero keeps the sign it was written with, which == cannot see.
+    EXPECT_EQ(std::signbit(value), std::signbit(row.expected))
+        << "the sign of " << value << ", text " << describe(text);
+    EXPECT_TRUE(std::isfinite(value)) << "text " << describe(text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, ReadAnswerNumberTest, ::testing::ValuesIn(readRows()),
@@ -296,6 +319,8 @@ TEST(ReadAnswerNumberProperty, AgreesWithStrtodAndIgnoresBlanks) {
         ASSERT_EQ(*end, '\0') << "generator made a bad text " << describe(plain);
         const double value = engine::readAnswerNumber(ours);
         EXPECT_EQ(value, expected) << "text " << describe(ours);
+        EXPECT_EQ(std::signbit(value), std::signbit(expected))
+            << "the sign of " << value << ", text " << describe(ours);
 
         std::string blanked;
         for (char c : ours) {
@@ -305,7 +330,10 @@ TEST(ReadAnswerNumberProperty, AgreesWithStrtodAndIgnoresBlanks) {
             blanked += c;
         }
         blanked += repeat(below(3), ' ');
-        EXPECT_EQ(engine::readAnswerNumber(blanked), value) << "text " << describe(blanked);
+        const double reread = engine::readAnswerNumber(blanked);
+        EXPECT_EQ(reread, value) << "text " << describe(blanked);
+        EXPECT_EQ(std::signbit(reread), std::signbit(value))
+            << "the sign of " << reread << ", text " << describe(blanked);
     }
 }
 

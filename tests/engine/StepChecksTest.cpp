@@ -48,6 +48,10 @@ const StepCase kStepCases[] = {
     {"step7", 7, {"font 20", "point 7120 1300", "number 60"}},
 };
 
+void PrintTo(const StepCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class EachStep : public ::testing::TestWithParam<StepCase> {};
 
 TEST_P(EachStep, RightAnswerEchoesCountsNothingAndDraws) {
@@ -179,6 +183,10 @@ struct ReducibilityCase {
     bool no; // "Нет" selected
     int errors;
 };
+
+void PrintTo(const ReducibilityCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Reducibility : public ::testing::TestWithParam<ReducibilityCase> {};
 

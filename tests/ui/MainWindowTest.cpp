@@ -26,6 +26,9 @@ TEST(MainWindow, WindowPropertiesAndStartState) {
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(w.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(w.windowIcon().availableSizes().value(0), QSize(48, 48));
+    // The window picture is under the controls: the desk strip's deep blue in
+    // its corner, as the picture has always had it.
+    EXPECT_EQ(app.window().surface().grab().toImage().pixelColor(0, 0).name(), "#2051c8");
     EXPECT_EQ(QApplication::focusWidget(), app.window().answerBox(1));
     for (int n = 8; n <= 25; ++n)
         EXPECT_EQ(app.caption(QStringLiteral("Label%1").arg(n)), "") << n;
