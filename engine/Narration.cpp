@@ -161,9 +161,10 @@ std::string drawingWords(const TrainerState& state) {
     const auto drawn = [&state](int k) {
         return state.stepAnswered[static_cast<std::size_t>(k)] > 0;
     };
-    const auto value = [&state](int k) { return static_cast<int>(expectedValue(state, k)); };
-    const auto when = [&](int k, int valueStep) {
-        return drawn(k) ? std::optional<int>(value(valueStep)) : std::nullopt;
+    // The value step k drew, once it is drawn.
+    const auto shown = [&](int k) {
+        return drawn(k) ? std::optional<int>(static_cast<int>(expectedValue(state, k)))
+                        : std::nullopt;
     };
     std::string words = exampleWords(state);
     if (drawn(2))
@@ -173,15 +174,15 @@ std::string drawingWords(const TrainerState& state) {
         words += " Дополнительный множитель ко второй дроби " +
                  captionText(expectedValue(state, 3)) + ".";
     if (drawn(1) || drawn(4) || drawn(5)) {
-        const std::string first = partWords(when(4, 4), when(1, 1));
-        const std::string second = partWords(when(5, 5), when(1, 1));
+        const std::string first = partWords(shown(4), shown(1));
+        const std::string second = partWords(shown(5), shown(1));
         const bool whole = drawn(1) && drawn(4) && drawn(5);
         const std::string sign = signWords(state.exampleId);
         words += " Новые дроби, " + first + (whole ? " " + sign + " " : ", " + sign + ", ") +
                  second + ".";
     }
     if (drawn(5) || drawn(6) || drawn(7))
-        words += " Результат, " + partWords(when(6, 6), when(7, 7)) + ".";
+        words += " Результат, " + partWords(shown(6), shown(7)) + ".";
     return words;
 }
 

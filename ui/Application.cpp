@@ -10,16 +10,20 @@
 #include "ui/TrainerStyle.h"
 
 namespace ui {
+namespace {
 
-bool loadToolkitTranslation(QApplication& app) {
+// Qt's own Russian texts (context menus, standard buttons) from the toolkit's
+// translations folder; without the catalogue they stay English.
+void loadToolkitTranslation(QApplication& app) {
     auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-        QCoreApplication::installTranslator(translator))
-        return true;
-    delete translator;
-    return false;
+    if (!translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+                          QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(translator))
+        delete translator;
 }
+
+} // namespace
 
 void prepareApplication(QApplication& app) {
     installAccessibility();

@@ -15,9 +15,4 @@ namespace ui {
 // platform's own dialogs.
 void prepareApplication(QApplication& app);
 
-// Loads Qt's own Russian texts (context menus, standard buttons) from the
-// toolkit's translations folder. Returns false, changing nothing, when the
-// catalogue is not installed: the toolkit's texts then stay English.
-bool loadToolkitTranslation(QApplication& app);
-
 } // namespace ui
