@@ -15,7 +15,7 @@ esac
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 fonts-dejavu-core qt6-translations-l10n)
 if [ "$mode" = test ]; then
-  packages+=(libgtest-dev clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev valgrind lintian rpm rpmlint appstream-util)
+  packages+=(libgtest-dev clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev valgrind lintian man-db rpm rpmlint appstream-util)
 fi
 
 missing=()
