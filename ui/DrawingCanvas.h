@@ -3,20 +3,19 @@
 // The main window's client area as a drawing surface: the window picture with
 // the example and its worked solution drawn over it, beneath every control.
 //
-// The canvas keeps the operations drawn since the last clear and replays them
-// on every paint, so covering the window never wipes the example, and on a
-// high-DPI screen the drawing is painted at full resolution. So is the
-// picture: at ratio 1 it is the pixels stored in the program, at any other
-// ratio its SVG drawn at the screen's own pixels.
+// The canvas keeps what was drawn since the last clear, in one list, and
+// paints it on every paint, so covering the window never wipes the example,
+// and on a high-DPI screen the drawing is painted at full resolution. It is
+// passive: it draws what it is told and says what it is told to say.
 
 #include <QColor>
-#include <QImage>
 #include <QWidget>
 #include <string>
 #include <vector>
 
 #include "engine/DrawingSurface.h"
 #include "ui/LayoutTypes.h"
+#include "ui/WindowPicture.h"
 
 namespace ui {
 
@@ -35,39 +34,36 @@ public:
     // The words become the surface's accessible description.
     void describe(std::string_view words) override;
 
-    // What is drawn now, one entry per print, in drawing order.
+    // A print as it stands on the surface.
     struct PrintedItem {
         int x, y; // twips
         double fontSize;
         std::string text;
     };
-    const std::vector<PrintedItem>& printedItems() const { return printed_; }
+    // What is printed now, in drawing order.
+    std::vector<PrintedItem> printedItems() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // The picture to paint at device pixel ratio `ratio`.
-    const QImage& pictureAt(qreal ratio);
-
-    enum class OpKind { Point, Print, Line };
-    struct Op {
-        OpKind kind;
-        int x1, y1, x2, y2; // twips
-        int printIndex;     // into printed_, for prints
+    enum class Kind { Point, Print, Line };
+    struct Drawn {
+        Kind kind;
+        int x1, y1, x2, y2; // twips; a point and a print use (x1, y1)
+        double fontSize;    // prints only
+        std::string text;   // prints only
         QRect area;         // the pixels it may touch, repainted alone
     };
+    void add(Drawn drawn);
 
-    QImage picture_;            // at ratio 1
-    const char* pictureSource_; // the SVG, or nullptr
-    QImage sharpPicture_;       // drawn from the SVG at the last ratio other than 1
+    WindowPicture picture_;
     QColor colour_;
     FontFace face_;
     double fontSize_;
     int currentX_ = 0;
     int currentY_ = 0;
-    std::vector<Op> ops_;
-    std::vector<PrintedItem> printed_;
+    std::vector<Drawn> drawn_;
 };
 
 } // namespace ui

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "ui/Platform.h"
+
 namespace ui {
 
 int pointsToPixels(double points) {
@@ -9,8 +11,7 @@ int pointsToPixels(double points) {
 }
 
 QFont makeFont(FontFace face, double points, bool bold, bool underline) {
-    QFont font(face == FontFace::Arial ? QStringLiteral("Liberation Sans")
-                                       : QStringLiteral("DejaVu Sans"));
+    QFont font(platform::fontFamily(face));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pointsToPixels(points));
     font.setBold(bold);

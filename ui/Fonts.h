@@ -1,7 +1,7 @@
 #pragma once
 
-// The faces that stand in for the program's fonts on Linux, sized in pixels at
-// 96 dots per inch so that the windows look the same whatever DPI the desktop
+// The program's fonts in the faces that stand for them on this system, sized
+// in pixels at 96 dots per inch so that the windows look the same whatever DPI the desktop
 // reports (Qt's device pixel ratio then scales the whole window).
 
 #include <QFont>
@@ -10,7 +10,6 @@
 
 namespace ui {
 
-// Liberation Sans for Arial (same metrics); DejaVu Sans for MS Sans Serif.
 QFont makeFont(FontFace face, double points, bool bold = false, bool underline = false);
 QFont makeFont(const FontSpec& font);
 

@@ -1,0 +1,31 @@
+#pragma once
+
+// What differs between the systems the program runs on, said in one place.
+// Each system has its own implementation file (PlatformLinux.cpp for the
+// Linux desktops, X11 and Wayland alike); the build picks the one that fits.
+// The windows and the trainer never ask which system they run on.
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include "ui/LayoutTypes.h"
+
+namespace ui::platform {
+
+// Prepares the process before the application object exists: chooses how
+// the windows reach the screen. Returns false, after saying why in one line
+// on stderr, when no window system can be reached; the program then ends
+// with status 1.
+bool prepareDisplay();
+
+// The face that stands for `face` of the layout on this system.
+QString fontFamily(FontFace face);
+
+// The window picture at `ratio` device pixels per pixel over `size` pixels,
+// drawn from what this system's build holds of it (`source`, a resource
+// path); a null image when it holds nothing sharper than the pixels stored
+// for ratio 1, which are then scaled.
+QImage drawPicture(const char* source, QSize size, qreal ratio);
+
+} // namespace ui::platform
