@@ -4,6 +4,7 @@
 #include "ExpectedSteps.h"
 #include "WindowTestSupport.h"
 #include "ui/MainWindowLayout.h"
+#include "ui/Platform.h"
 
 namespace {
 
@@ -48,8 +49,7 @@ TEST(MainWindow, EveryControlStandsWhereItsRowSays) {
         EXPECT_TRUE(widget->isVisible());
         EXPECT_TRUE(widget->isEnabled());
         const QFont font = widget->font();
-        EXPECT_EQ(font.family(),
-                  c.font.face == ui::FontFace::Arial ? "Liberation Sans" : "DejaVu Sans");
+        EXPECT_EQ(font.family(), ui::platform::fontFamily(c.font.face));
         EXPECT_EQ(font.pixelSize(), qRound(c.font.points * 4 / 3));
         EXPECT_EQ(font.bold(), c.font.bold);
         EXPECT_EQ(font.underline(), c.font.underline);

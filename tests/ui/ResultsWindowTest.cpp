@@ -4,6 +4,7 @@
 #include "WindowTestSupport.h"
 #include "ui/ResultsWindow.h"
 #include "ui/ResultsWindowLayout.h"
+#include "ui/Platform.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ TEST(ResultsWindow, EveryLabelStandsWhereItsRowSaysAndValuesStartEmpty) {
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->geometry(), QRect(c.left / 15, c.top / 15, c.width / 15, c.height / 15));
         EXPECT_EQ(label->text(), QString::fromUtf8(c.caption));
-        EXPECT_EQ(label->font().family(), "Liberation Sans");
+        EXPECT_EQ(label->font().family(), ui::platform::fontFamily(c.font.face));
         EXPECT_EQ(label->font().pixelSize(), qRound(c.font.points * 4 / 3));
         EXPECT_EQ(label->font().bold(), c.font.bold);
         EXPECT_EQ(label->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF, c.text);

@@ -1,0 +1,60 @@
+// Windows 10 and 11. The layout's faces are the ones Windows has, and the
+// window picture at the pixel ratios Windows offers comes from pictures drawn
+// from its SVG when the program was built.
+#include <QImage>
+#include <QString>
+#include <QtMath>
+#include <array>
+#include <cmath>
+
+#include "ui/Platform.h"
+
+namespace ui::platform {
+
+// A Windows desktop always has a screen to draw on.
+bool prepareDisplay() {
+    return true;
+}
+
+// On Windows 10 and 11 "MS Sans Serif" is a bitmap font of a few fixed sizes
+// in a Western character set. Qt's Windows font database takes it as such:
+// not scalable, so a request gets the nearest stored size; Latin letters
+// only, so the Cyrillic captions would come from some other face; and above
+// 18 pixels Qt asks for Arial instead. Microsoft Sans Serif is the same
+// design as a scalable TrueType face with Cyrillic letters, and every
+// Windows 10 and 11 has it.
+QString fontFamily(FontFace face) {
+    return face == FontFace::Arial ? QStringLiteral("Arial")
+                                   : QStringLiteral("Microsoft Sans Serif");
+}
+
+// There is no SVG renderer in the Windows build: the picture was drawn at
+// 125, 150, 175 and 200 % when the program was built, each of its client
+// area's device pixels, and is stored beside its source as NAME-PERCENT.png.
+// A ratio in between takes the next larger picture, scaled down smoothly.
+QImage drawPicture(const char* source, QSize size, qreal ratio) {
+    static constexpr std::array kPercents = {125, 150, 175, 200};
+    QString path = QString::fromLatin1(source);
+    if (!path.endsWith(QLatin1String(".svg")))
+        return {};
+    path.chop(4);
+    const int wanted = static_cast<int>(std::lround(ratio * 100));
+    int percent = kPercents.back();
+    for (int p : kPercents) {
+        if (p >= wanted) {
+            percent = p;
+            break;
+        }
+    }
+    QImage image(QStringLiteral("%1-%2.png").arg(path).arg(percent));
+    if (image.isNull())
+        return {};
+    const QSize pixels(qCeil(size.width() * ratio), qCeil(size.height() * ratio));
+    if (image.size() != pixels)
+        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image = image.convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+} // namespace ui::platform
