@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Builds the fraction trainer on Debian 12 and then opens it or tests it:
-#   bash build.sh run    build, then open the program
-#   bash build.sh test   build, then run every test (also in a sanitizer build)
+#   bash build.sh run      build, then open the program
+#   bash build.sh test     build, then run every test (also in a sanitizer
+#                          build), then the Windows build and its checks
+#   bash build.sh windows  the Windows program, its installer and portable
+#                          copy, cross-built into build-windows/
 # Installs the Debian packages it needs when they are missing (as root, or
 # through sudo).
 set -euo pipefail
@@ -10,7 +13,8 @@ cd "$(dirname "$0")"
 mode=${1:-}
 case "$mode" in
   run|test) ;;
-  *) echo "usage: bash build.sh run|test" >&2; exit 2 ;;
+  windows) exec bash packaging/windows/build-windows.sh ;;
+  *) echo "usage: bash build.sh run|test|windows" >&2; exit 2 ;;
 esac
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 fonts-dejavu-core qt6-translations-l10n)
@@ -50,3 +54,6 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTRAINER_SANITIZE=ON >/de
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+
+# The Windows build, its tests under Wine, its installer and portable copy.
+bash packaging/windows/build-windows.sh check

@@ -20,7 +20,7 @@ mkdir -p "$cache"
 cache=$(cd "$cache" && pwd)
 
 # Only what the program and its tests use: Core, Gui, Widgets, Test, the
-# Windows and offscreen platform plugins. OpenGL stays on: without it the
+# Windows and offscreen platform plugins (not the Direct2D one). OpenGL stays on: without it the
 # Windows platform plugin of this version does not build. Debian's source
 # leaves out the tablet header, so there are no tablet events.
 options=(
@@ -30,7 +30,7 @@ options=(
   -DFEATURE_tabletevent=OFF
   -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_printsupport=OFF
   -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
-  -DFEATURE_vulkan=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
+  -DFEATURE_direct2d=OFF -DFEATURE_vulkan=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
   -DFEATURE_sql_sqlite=OFF -DFEATURE_testlib_selfcover=OFF
 )
 
