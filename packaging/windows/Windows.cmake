@@ -52,13 +52,20 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   list(APPEND TRAINER_MINGW_RUNTIME ${path})
 endforeach()
 # Wine sees the build machine's files on drive Z:.
-set(TRAINER_WINE_PATH "Z:${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}")
+set(dirs "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}")
 foreach(path IN LISTS TRAINER_MINGW_RUNTIME)
   get_filename_component(dir ${path} DIRECTORY)
-  string(APPEND TRAINER_WINE_PATH ";Z:${dir}")
+  list(APPEND dirs ${dir})
 endforeach()
+list(REMOVE_DUPLICATES dirs)
+list(TRANSFORM dirs PREPEND "Z:")
+set(TRAINER_WINE_PATH "${dirs}")
 set(TRAINER_WINE_PLUGINS "Z:${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}")
 set(TRAINER_WINE_FONTS "Z:${CMAKE_BINARY_DIR}/wine-fonts")
+# The tests find Qt's plugins in the Windows Qt and its translations where
+# Debian keeps them.
+file(WRITE ${CMAKE_BINARY_DIR}/tests/qt.conf
+  "[Paths]\nPrefix = Z:${QT6_INSTALL_PREFIX}\nTranslations = Z:/usr/share/qt6/translations\n")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run @ONLY)
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
   set(CMAKE_CROSSCOMPILING_EMULATOR sh ${CMAKE_BINARY_DIR}/wine-run)

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Every Windows check, under Wine, on a private virtual display:
+#   bash packaging/windows/check.sh BUILD_DIR
+# 1. the engine and window tests of the cross build (CTest, offscreen);
+# 2. the installer, the installed program worked by keyboard, the uninstaller
+#    and the portable copy (check-installer.sh).
+# Everything started here is stopped by its PID (Wine's processes through the
+# wineserver of the prefix they run in) when the checks end, fail or are
+# interrupted.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:?usage: check.sh BUILD_DIR}" && pwd)
+
+xvfb_pid=
+cleanup() {
+  WINEPREFIX="$build/wine" timeout 30 wineserver -k 2>/dev/null || true
+  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  [ -z "$xvfb_pid" ] || wait "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# A display of our own: the number is the first free one, told by Xvfb.
+exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null & echo "pid $!")
+read -r -t 10 line <&3 || { echo "check.sh: Xvfb did not start" >&2; exit 1; }
+xvfb_pid=${line#pid }
+read -r -t 20 display <&3 || { echo "check.sh: Xvfb gave no display" >&2; exit 1; }
+export DISPLAY=":$display"
+
+# The tests' prefix, made once per build, and the faces the tests draw with.
+if [ ! -f "$build/wine/system.reg" ]; then
+  echo "Making the Wine prefix for the tests"
+  rm -rf "$build/wine"
+  WINEPREFIX="$build/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=d' \
+    timeout 180 wineboot -i
+  WINEPREFIX="$build/wine" timeout 60 wineserver -w
+fi
+/usr/bin/python3 "$here/make-test-fonts.py" "$build/wine-fonts"
+
+echo "Engine and window tests under Wine"
+ctest --test-dir "$build" --output-on-failure -j"$(nproc 2>/dev/null || echo 2)" --timeout 300
+WINEPREFIX="$build/wine" timeout 60 wineserver -w
+
+bash "$here/check-installer.sh" "$build"
