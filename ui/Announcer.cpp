@@ -1,5 +1,7 @@
 #include "ui/Announcer.h"
 
+#include "ui/Platform.h"
+
 namespace ui {
 
 Announcer::Announcer(QWidget* window) : QLabel(window) {
@@ -17,6 +19,7 @@ void Announcer::say(const QString& words) {
     hide();
     setText(words);
     show();
+    platform::announce(*this, words);
 }
 
 } // namespace ui

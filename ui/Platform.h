@@ -9,6 +9,8 @@
 #include <QSize>
 #include <QString>
 
+class QWidget;
+
 #include "ui/LayoutTypes.h"
 
 namespace ui::platform {
@@ -27,5 +29,10 @@ QString fontFamily(FontFace face);
 // path); a null image when it holds nothing sharper than the pixels stored
 // for ratio 1, which are then scaled.
 QImage drawPicture(const char* source, QSize size, qreal ratio);
+
+// Tells this system's screen readers that the unseen notification
+// `announcer`, just shown anew, says `words`, where its appearing alone
+// does not reach them.
+void announce(QWidget& announcer, const QString& words);
 
 } // namespace ui::platform

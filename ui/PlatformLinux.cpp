@@ -47,4 +47,7 @@ QImage drawPicture(const char* source, QSize size, qreal ratio) {
     return image;
 }
 
+// AT-SPI tells the screen reader of the notification as it appears.
+void announce(QWidget&, const QString&) {}
+
 } // namespace ui::platform

@@ -1,7 +1,9 @@
 // Windows 10 and 11. The layout's faces are the ones Windows has, and the
 // window picture at the pixel ratios Windows offers comes from pictures drawn
 // from its SVG when the program was built.
+#include <QAccessible>
 #include <QImage>
+#include <QWidget>
 #include <QString>
 #include <QtMath>
 #include <array>
@@ -55,6 +57,14 @@ QImage drawPicture(const char* source, QSize size, qreal ratio) {
     image = image.convertToFormat(QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     return image;
+}
+
+// Qt's UI Automation bridge raises no event when a notification appears; a
+// value change that carries a text it raises as a UI Automation notification
+// event with that text (on Windows 10 1709 and later).
+void announce(QWidget& announcer, const QString& words) {
+    QAccessibleValueChangeEvent event(&announcer, words);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace ui::platform
