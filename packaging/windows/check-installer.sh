@@ -77,6 +77,17 @@ shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/
   fail "the entry's icon is «$(value DisplayIcon)»"
 step "silent install: program, Start-menu entry and installed-programs entry are there"
 
+# Installing again, as an update does, removes the copy there first and
+# leaves the same files.
+files >"$out/files-installed.txt"
+timeout 120 wine "$setup" /S || fail "installing over the installed copy failed"
+timeout 60 wineserver -w
+files >"$out/files-reinstalled.txt"
+diff -u "$out/files-installed.txt" "$out/files-reinstalled.txt" >"$out/reinstall.diff" ||
+  fail "installing over the installed copy left other files (checks/reinstall.diff)"
+[ "$(value DisplayVersion)" = "$version" ] || fail "the entry is gone after installing again"
+step "installing again over it: the same files, one entry"
+
 # Waits up to $2 seconds for a window whose title matches $1; prints its id.
 window() {
   local id

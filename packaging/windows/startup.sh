@@ -37,13 +37,15 @@ fi
 # The wrapper's prefix, swapped for this one.
 sed "s|^export WINEPREFIX=.*|export WINEPREFIX='$prefix'|" "$build/wine-run" >"$build/wine-bench-run"
 
+# The harness asks Qt for its X11 plugin; the Windows Qt has its own.
+platform=(--env QT_QPA_PLATFORM=windows)
 out=$(mktemp -d)
 trap 'rm -rf "$out"; WINEPREFIX="$prefix" timeout 30 wineserver -k 2>/dev/null || true' EXIT
 for round in $(seq "$rounds"); do
   echo "round $round of $rounds" >&2
-  "$harness" -n "$runs" --label baseline --title '^baseline$' --json "$out/baseline-$round.json" \
+  "$harness" -n "$runs" "${platform[@]}" --label baseline --title '^baseline$' --json "$out/baseline-$round.json" \
     -- sh "$build/wine-bench-run" "$build/baseline/baseline.exe" >/dev/null
-  "$harness" -n "$runs" --label trainer --title 'обыкновенных дробей' --json "$out/trainer-$round.json" \
+  "$harness" -n "$runs" "${platform[@]}" --label trainer --title 'обыкновенных дробей' --json "$out/trainer-$round.json" \
     -- sh "$build/wine-bench-run" "$build/app/fraction-trainer.exe" >/dev/null
 done
 
