@@ -3,8 +3,8 @@
 // from its SVG when the program was built.
 #include <QAccessible>
 #include <QImage>
-#include <QWidget>
 #include <QString>
+#include <QWidget>
 #include <QtMath>
 #include <array>
 #include <cmath>

@@ -2,9 +2,9 @@
 
 #include "ExpectedSteps.h"
 #include "WindowTestSupport.h"
+#include "ui/Platform.h"
 #include "ui/ResultsWindow.h"
 #include "ui/ResultsWindowLayout.h"
-#include "ui/Platform.h"
 
 namespace {
 
