@@ -26,8 +26,20 @@ mkdir -p "$out"
 
 export WINEPREFIX="$out/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=d'
 program_pid=
+# Stops the program started last, by its PID, within ten seconds.
+stop_program() {
+  [ -n "$program_pid" ] || return 0
+  kill "$program_pid" 2>/dev/null || true
+  for _ in $(seq 40); do
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.25
+  done
+  ! kill -0 "$program_pid" 2>/dev/null || kill -9 "$program_pid" 2>/dev/null || true
+  wait "$program_pid" 2>/dev/null || true
+  program_pid=
+}
 cleanup() {
-  [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
+  stop_program
   timeout 30 wineserver -k 2>/dev/null || true
 }
 trap cleanup EXIT
@@ -116,7 +128,8 @@ step "the main window is up (client area at $mx,$my); screenshot checks/start.pn
 # Esc starts the run; every step gets 0, which is never right; Enter judges
 # it and moves on, after step 7 to «Ещё пример»; Tab goes on to «Результат».
 xdotool mousemove $((mx + 300)) $((my + 100))
-xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+timeout 10 xdotool windowactivate --sync "$main" 2>/dev/null ||
+  timeout 10 xdotool windowfocus --sync "$main" || true
 sleep 0.5
 xdotool key Escape
 sleep 1
@@ -145,9 +158,7 @@ for k in 14 15 16 17 18 19 20; do labels+=("Label$k=1"); done
   "${labels[@]}" || fail "the results window does not show what it shows on Linux (checks/results.png)"
 step "results: 1 example solved, 7 errors, one on each of steps 1 to 7 (checks/results.png)"
 
-kill "$program_pid" 2>/dev/null || true
-wait "$program_pid" 2>/dev/null || true
-program_pid=
+stop_program
 timeout 60 wineserver -w
 
 timeout 120 wine "C:\\Program Files\\Fraction Trainer\\uninstall.exe" /S || fail "the silent uninstall failed"
@@ -171,9 +182,7 @@ program_pid=$!
 window "обыкновенных дробей" 60 >/dev/null || fail "the portable copy showed no window"
 sleep 2
 import -window root "$out/portable.png"
-kill "$program_pid" 2>/dev/null || true
-wait "$program_pid" 2>/dev/null || true
-program_pid=
+stop_program
 timeout 60 wineserver -w
 files >"$out/portable-after.txt"
 diff -u "$out/portable-before.txt" "$out/portable-after.txt" >"$out/portable.diff" ||

@@ -29,6 +29,12 @@ while IFS= read -r binary; do
   done < <(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^\s*DLL Name: //p')
 done < <(find "$stage" -name '*.exe' -o -name '*.dll')
 [ "$missing" -eq 0 ]
+# The program file carries its icon and its version information.
+resources=$(wrestool -l "$stage/fraction-trainer.exe")
+for kind in group_icon version; do
+  grep -q "type=$kind " <<<"$resources" ||
+    { echo "package.sh: fraction-trainer.exe has no $kind resource" >&2; exit 1; }
+done
 
 # The installer's file lists: what to put where, and what to take away again
 # (files first, then their folders, deepest first, each only when empty).
