@@ -21,6 +21,11 @@ enum class ResultLabel : int {
     Label21, // steps 1..8
 };
 
+// The count of step k's errors. REQUIRES: 1 <= k <= 8.
+constexpr ResultLabel errorsLabel(int k) {
+    return static_cast<ResultLabel>(13 + k);
+}
+
 class ResultsView {
 public:
     virtual ~ResultsView() = default;
