@@ -108,24 +108,16 @@ std::string partWords(std::optional<int> numerator, std::optional<int> denominat
     return "пока пусто";
 }
 
-// `words` with its first letter a capital, where it is a Russian one.
+// `words` with its first letter a capital, where it is a small Russian one:
+// а..п and р..я are two runs of UTF-8, D0 B0.. and D1 80.. (ё stays as it is).
 std::string capitalised(std::string_view words) {
     std::string text(words);
-    if (text.size() < 2)
-        return text;
-    auto lead = static_cast<unsigned char>(text[0]);
-    auto next = static_cast<unsigned char>(text[1]);
-    if (lead == 0xD0 && next >= 0xB0 && next <= 0xBF) { // а..п
-        next -= 0x20;
-    } else if (lead == 0xD1 && next >= 0x80 && next <= 0x8F) { // р..я
-        lead = 0xD0;
-        next += 0x20;
-    } else if (lead == 0xD1 && next == 0x91) { // ё
-        lead = 0xD0;
-        next = 0x81;
-    }
-    text[0] = static_cast<char>(lead);
-    text[1] = static_cast<char>(next);
+    const auto lead = text.size() > 1 ? static_cast<unsigned char>(text[0]) : 0;
+    const auto next = text.size() > 1 ? static_cast<unsigned char>(text[1]) : 0;
+    if (lead == 0xD0 && next >= 0xB0 && next <= 0xBF)
+        text[1] = static_cast<char>(next - 0x20);
+    else if (lead == 0xD1 && next >= 0x80 && next <= 0x8F)
+        text.replace(0, 2, {'\xD0', static_cast<char>(next + 0x20)});
     return text;
 }
 

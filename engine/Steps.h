@@ -1,11 +1,11 @@
 #pragma once
 
-// The eight steps of an example, described once: what each is called on the
-// main window, in the results window, in the descriptions of its controls and
-// to the ear; which controls belong to it; what it asks for; what it draws
-// into the worked solution when it is judged, and which part of the solution
-// each drawing is. The windows' captions, their descriptions for assistive
-// technology, the narration and the drawing are all made from this table.
+// The eight steps of an example, described once: what each is called on
+// screen, in the descriptions of its controls and to the ear; the controls the
+// windows fill for it; what it asks for; what it draws into the worked
+// solution when it is judged, and which part of the solution each drawing is.
+// The windows' captions and descriptions, the narration and the drawing are
+// all made from this table.
 
 #include <array>
 #include <optional>
@@ -15,41 +15,31 @@
 
 namespace engine {
 
-// What a step asks for, computed from the example on screen.
+// What a step asks for, computed from the example on screen: the common
+// denominator, the additional multiplier of each fraction, each fraction's
+// numerator over the common denominator, the result's numerator; step 8 asks
+// whether the result reduces.
 enum class Quantity {
-    CommonDenominator,
-    Multiplier1,   // the additional multiplier of the first fraction
-    Multiplier2,   // ... of the second fraction
-    NewNumerator1, // the first fraction's numerator over the common denominator
-    NewNumerator2,
-    ResultNumerator,
-    Reducible, // step 8: whether the result can be reduced
+    CommonDenominator, Multiplier1, Multiplier2, NewNumerator1, NewNumerator2, ResultNumerator,
+    Reducible,
 };
 
-// The parts of the worked solution, each drawn by one step: the multipliers
-// above the example's fractions, the two rewritten fractions in the
-// template, and the result after them.
+// The parts of the worked solution: the multipliers above the example's
+// fractions, the two rewritten fractions in the template, the result after
+// them ("=" and its bar, its numerator and denominator).
 enum class Part {
-    Multiplier1,
-    Multiplier2,
-    NewNumerator1,
-    NewDenominator1,
-    NewNumerator2,
-    NewDenominator2,
-    ResultBar, // "=" and the bar of the result
-    ResultNumerator,
-    ResultDenominator,
+    Multiplier1, Multiplier2, NewNumerator1, NewDenominator1, NewNumerator2, NewDenominator2,
+    ResultBar, ResultNumerator, ResultDenominator,
 };
 inline constexpr int kPartCount = 9;
 
-// What a drawing action puts on the surface: the step's value, "=", or a line.
+// One drawing action, at twips on the surface: the step's value or "=",
+// printed at (x1, y1), or a line.
 enum class Draw { Value, EqualsSign, Line };
-
-// One drawing action of a step, at twips on the surface.
 struct DrawAction {
     Draw kind;
-    Part part;
-    int x1, y1, x2 = 0, y2 = 0; // a print uses (x1, y1) only
+    Part part; // of the worked solution that it draws
+    int x1, y1, x2 = 0, y2 = 0;
 };
 
 struct StepDrawing {
@@ -58,15 +48,13 @@ struct StepDrawing {
     std::array<DrawAction, 3> actions;
 };
 
-// The names of a step's controls in both windows; nullptr where it has none.
+// The names of a step's controls that the windows fill; nullptr for none.
 struct StepControls {
-    const char* caption; // the caption label, or the frame of step 8
     const char* answerBox;
     const char* confirmButton;
     const char* echoLabel;
     const char* verdictLabel;
-    const char* resultsCaption; // the results window's caption label
-    const char* resultsValue;   // ... and its count of the step's errors
+    const char* resultsValue; // the count of the step's errors
 };
 
 struct Step {
@@ -77,52 +65,42 @@ struct Step {
     const char* spokenName;     // in what the pupil hears
     StepControls controls;
     Quantity expects;
-    StepDrawing drawing; // steps 1..7; step 8 draws nothing
+    StepDrawing drawing; // drawn when the step is judged; step 8 draws nothing
 };
 
 // clang-format off
 inline constexpr std::array<Step, kSteps> kStepTable = {{
     {1, "1) НОЗ (наименьший общий знаменатель)", "НОЗ (наименьший общий знаменатель):",
      "наименьший общий знаменатель", "наименьший общий знаменатель",
-     {"Label1", "t1", "Command1", "Label12", "Label19", "Label6", "Label14"},
-     Quantity::CommonDenominator,
+     {"t1", "Command1", "Label12", "Label19", "Label14"}, Quantity::CommonDenominator,
      {20, 2, {{{Draw::Value, Part::NewDenominator1, 5120, 1300}, {Draw::Value, Part::NewDenominator2, 6120, 1300}}}}},
     {2, "2) Дополнительный множитель к 1 дроби", "Дополнительный множитель к 1 дроби:",
      "дополнительный множитель к 1 дроби", "дополнительный множитель к первой дроби",
-     {"Label2", "t2", "Command2", "Label13", "Label20", "Label7", "Label15"},
-     Quantity::Multiplier1,
+     {"t2", "Command2", "Label13", "Label20", "Label15"}, Quantity::Multiplier1,
      {12, 2, {{{Draw::Line, Part::Multiplier1, 3600, 850, 3900, 950}, {Draw::Value, Part::Multiplier1, 3600, 600}}}}},
     {3, "3) Дополнительный множитель ко 2 дроби", "Дополнительный множитель ко 2 дроби:",
      "дополнительный множитель ко 2 дроби", "дополнительный множитель ко второй дроби",
-     {"Label3", "t3", "Command3", "Label14", "Label21", "Label8", "Label16"},
-     Quantity::Multiplier2,
+     {"t3", "Command3", "Label14", "Label21", "Label16"}, Quantity::Multiplier2,
      {12, 2, {{{Draw::Line, Part::Multiplier2, 4600, 850, 4900, 950}, {Draw::Value, Part::Multiplier2, 4600, 600}}}}},
     {4, "4) Новый числитель 1 дроби", "Новый числитель 1 дроби:",
      "новый числитель 1 дроби", "новый числитель первой дроби",
-     {"Label4", "t4", "Command4", "Label15", "Label22", "Label9", "Label17"},
-     Quantity::NewNumerator1,
+     {"t4", "Command4", "Label15", "Label22", "Label17"}, Quantity::NewNumerator1,
      {20, 1, {{{Draw::Value, Part::NewNumerator1, 5120, 900}}}}},
     {5, "5) Новый числитель 2 дроби", "Новый числитель 2 дроби:",
      "новый числитель 2 дроби", "новый числитель второй дроби",
-     {"Label5", "t5", "Command5", "Label16", "Label23", "Label10", "Label18"},
-     Quantity::NewNumerator2,
+     {"t5", "Command5", "Label16", "Label23", "Label18"}, Quantity::NewNumerator2,
      {20, 3, {{{Draw::Value, Part::NewNumerator2, 6120, 900}, {Draw::EqualsSign, Part::ResultBar, 6900, 1110},
                {Draw::Line, Part::ResultBar, 7200, 1330, 7750, 1330}}}}},
     {6, "6) Числитель результата", "Числитель результата:",
      "числитель результата", "числитель результата",
-     {"Label6", "t6", "Command6", "Label17", "Label24", "Label11", "Label19"},
-     Quantity::ResultNumerator,
+     {"t6", "Command6", "Label17", "Label24", "Label19"}, Quantity::ResultNumerator,
      {20, 1, {{{Draw::Value, Part::ResultNumerator, 7120, 900}}}}},
     {7, "7) Знаменатель результата", "Знаменатель результата:",
      "знаменатель результата", "знаменатель результата",
-     {"Label7", "t7", "Command7", "Label18", "Label25", "Label12", "Label20"},
-     Quantity::CommonDenominator,
+     {"t7", "Command7", "Label18", "Label25", "Label20"}, Quantity::CommonDenominator,
      {20, 1, {{{Draw::Value, Part::ResultDenominator, 7120, 1300}}}}},
-    {8, "8) Эта  дробь сократима?", "Сократимость дроби:",
-     "сократимость дроби", "сократимость дроби",
-     {"Frame1", nullptr, nullptr, nullptr, nullptr, "Label13", "Label21"},
-     Quantity::Reducible,
-     {0, 0, {}}},
+    {8, "8) Эта  дробь сократима?", "Сократимость дроби:", "сократимость дроби", "сократимость дроби",
+     {nullptr, nullptr, nullptr, nullptr, "Label21"}, Quantity::Reducible, {0, 0, {}}},
 }};
 // clang-format on
 
