@@ -175,8 +175,10 @@ std::string drawingWords(const TrainerState& state) {
     }
     if (drawn(Part::NewNumerator1) || drawn(Part::NewDenominator1) || drawn(Part::NewNumerator2) ||
         drawn(Part::NewDenominator2)) {
-        const std::string first = partWords(shown(Part::NewNumerator1), shown(Part::NewDenominator1));
-        const std::string second = partWords(shown(Part::NewNumerator2), shown(Part::NewDenominator2));
+        const std::string first =
+            partWords(shown(Part::NewNumerator1), shown(Part::NewDenominator1));
+        const std::string second =
+            partWords(shown(Part::NewNumerator2), shown(Part::NewDenominator2));
         const bool whole = drawn(Part::NewNumerator1) && drawn(Part::NewDenominator1) &&
                            drawn(Part::NewNumerator2) && drawn(Part::NewDenominator2);
         const std::string sign = signWords(state.exampleId);

@@ -19,6 +19,7 @@ namespace engine {
 // denominator, the additional multiplier of each fraction, each fraction's
 // numerator over the common denominator, the result's numerator; step 8 asks
 // whether the result reduces.
+// clang-format off
 enum class Quantity {
     CommonDenominator, Multiplier1, Multiplier2, NewNumerator1, NewNumerator2, ResultNumerator,
     Reducible,
@@ -31,6 +32,7 @@ enum class Part {
     Multiplier1, Multiplier2, NewNumerator1, NewDenominator1, NewNumerator2, NewDenominator2,
     ResultBar, ResultNumerator, ResultDenominator,
 };
+// clang-format on
 inline constexpr int kPartCount = 9;
 
 // One drawing action, at twips on the surface: the step's value or "=",

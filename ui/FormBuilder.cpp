@@ -173,7 +173,8 @@ Form buildControls(QWidget& window, const WindowLayout& layout) {
     std::vector<std::pair<const ControlLayout*, QWidget*>> built;
     built.reserve(layout.controls.size());
     for (const ControlLayout& c : layout.controls) {
-        QWidget* parent = c.container ? form.byName_.value(QByteArray(c.container), &window) : &window;
+        QWidget* parent =
+            c.container ? form.byName_.value(QByteArray(c.container), &window) : &window;
         QWidget* widget = createControl(c, parent);
         form.byName_.insert(QByteArray(c.name), widget);
         built.emplace_back(&c, widget);

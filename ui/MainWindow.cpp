@@ -10,8 +10,8 @@
 #include <QShowEvent>
 #include <cassert>
 
-#include "engine/Trainer.h"
 #include "engine/Steps.h"
+#include "engine/Trainer.h"
 #include "ui/Announcer.h"
 #include "ui/FormBuilder.h"
 #include "ui/MainWindowLayout.h"
@@ -32,7 +32,8 @@ void MainWindow::takeControls(const Form& form) {
         const engine::StepControls& names = engine::step(k).controls;
         steps_[static_cast<std::size_t>(k)] = {&form.get<QLineEdit>(names.answerBox),
                                                &form.get<QPushButton>(names.confirmButton)};
-        labels_[static_cast<std::size_t>(engine::echoLabel(k))] = &form.get<QLabel>(names.echoLabel);
+        labels_[static_cast<std::size_t>(engine::echoLabel(k))] =
+            &form.get<QLabel>(names.echoLabel);
         labels_[static_cast<std::size_t>(engine::verdictLabel(k))] =
             &form.get<QLabel>(names.verdictLabel);
     }

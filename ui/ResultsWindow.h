@@ -35,7 +35,7 @@ private:
     void takeValues(const Form& form);
 
     Announcer* announcer_ = nullptr;
-    QString pending_; // words waiting for the window to come to the front
+    QString pending_;                  // words waiting for the window to come to the front
     std::array<QLabel*, 22> values_{}; // by label number; 2, 4 and 14..21 used
 };
 

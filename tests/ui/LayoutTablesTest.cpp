@@ -65,12 +65,8 @@ namespace {
 // A control the layout lacks is reported, and the window goes on with a
 // hidden stand-in rather than a null pointer.
 TEST(FormBuilder, AMissingControlIsReportedAndStoodInFor) {
-    constexpr ui::ControlLayout controls[] = {
-        {"Label1", ui::ControlKind::Label, nullptr, "", 0, 0, 15, 15, 0, {ui::FontFace::Arial, 9},
-         0xC0FFFF, 0x0000C0, ui::Align::Left, false, false},
-    };
     ui::WindowLayout layout = ui::resultsWindowLayout();
-    layout.controls = controls;
+    layout.controls = layout.controls.first(1); // "Label1" alone
     QWidget window;
     const ui::Form form = ui::buildControls(window, layout);
     EXPECT_EQ(&form.get<QLabel>("Label1"), window.findChild<QLabel*>("Label1"));
