@@ -19,6 +19,12 @@ namespace ui::platform {
 // with status 1.
 bool prepareDisplay();
 
+// Runs once the application object exists, before any window is shown.
+// Returns false, after saying why in one line on stderr, when the display
+// that was reached cannot show the windows; the program then ends with
+// status 1.
+bool displayReady();
+
 // The face that stands for `face` of the layout on this system.
 QString fontFamily(FontFace face);
 
