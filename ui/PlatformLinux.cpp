@@ -46,7 +46,8 @@ bool waylandAnswers() {
     const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return false;
-    const bool answers = connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    const bool answers =
+        connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     close(fd);
     return answers;
 }
@@ -65,8 +66,9 @@ std::vector<HeldMessage> held;
 const char* advice = "start the program from a desktop session";
 
 [[noreturn]] void cannotConnect(const QString& toolkitFatal) {
-    const QString reason = held.empty() ? toolkitFatal.section(QLatin1Char('\n'), 0, 0).trimmed()
-                                        : held.front().text.section(QLatin1Char('\n'), 0, 0).trimmed();
+    const QString reason = held.empty()
+                               ? toolkitFatal.section(QLatin1Char('\n'), 0, 0).trimmed()
+                               : held.front().text.section(QLatin1Char('\n'), 0, 0).trimmed();
     std::fprintf(stderr, "fraction-trainer: no graphical display can be reached (%s); %s\n",
                  reason.toLocal8Bit().constData(), advice);
     std::fflush(stderr);
