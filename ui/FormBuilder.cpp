@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/Fonts.h"
+#include "ui/Placement.h"
 
 namespace ui {
 namespace {
@@ -138,7 +139,7 @@ void applyWindowLayout(QWidget& window, const WindowLayout& layout) {
     }
     const QRect client(twipsToPixels(layout.screenLeft), twipsToPixels(layout.screenTop),
                        twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
-    window.setGeometry(client);
+    placeOnScreen(window, client);
     if (layout.fixedBorder)
         window.setFixedSize(client.size());
 }
