@@ -14,6 +14,7 @@
 
 #include "ui/Fonts.h"
 #include "ui/Placement.h"
+#include "ui/Platform.h"
 
 namespace ui {
 namespace {
@@ -142,6 +143,7 @@ void applyWindowLayout(QWidget& window, const WindowLayout& layout) {
     placeOnScreen(window, client);
     if (layout.fixedBorder)
         window.setFixedSize(client.size());
+    platform::prepareWindow(window);
 }
 
 void buildControls(QWidget& window, const WindowLayout& layout) {

@@ -9,6 +9,8 @@
 #include <QSize>
 #include <QString>
 
+class QWidget;
+
 #include "ui/LayoutTypes.h"
 
 namespace ui::platform {
@@ -24,6 +26,11 @@ bool prepareDisplay();
 // that was reached cannot show the windows; the program then ends with
 // status 1.
 bool displayReady();
+
+// Readies a window of the program, built from its layout and not yet shown,
+// for this system's window manager, so that it keeps the fixed size and the
+// close box alone that its layout gives it.
+void prepareWindow(QWidget& window);
 
 // The face that stands for `face` of the layout on this system.
 QString fontFamily(FontFace face);

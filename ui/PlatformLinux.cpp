@@ -1,9 +1,12 @@
 // The Linux desktops: X11 and Wayland sessions. The layout's faces are
 // stood in for by free faces, and the window picture is drawn from its SVG.
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <QWidget>
+#include <QWindow>
 #include <QtMath>
 #include <cstdio>
 #include <cstdlib>
@@ -136,6 +139,51 @@ bool displayReady() {
         passOn(m.type, context, m.text);
     }
     return true;
+}
+
+namespace {
+
+// In a Wayland session without XWayland, Qt draws the title bar itself, with
+// minimize and maximize beside the close box whatever the window asks for. A
+// window of fixed size that is maximized there ends the program (weston) or
+// jumps into a corner (mutter), and one that is minimized where the desktop
+// has no task bar cannot be brought back. Either request is answered by
+// showing the window anew as it was: the compositor forgets the request with
+// the surface it was made for.
+class WaylandStateGuard final : public QObject {
+public:
+    explicit WaylandStateGuard(QWidget& window) : QObject(&window), window_(window) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show && window_.windowHandle() && !watching_) {
+            watching_ = true;
+            connect(window_.windowHandle(), &QWindow::windowStateChanged, this,
+                    &WaylandStateGuard::stateChanged);
+        }
+        return false;
+    }
+
+private:
+    void stateChanged(Qt::WindowState state) {
+        if (state == Qt::WindowNoState || state == Qt::WindowActive)
+            return;
+        window_.windowHandle()->setWindowStates(Qt::WindowNoState);
+        window_.hide();
+        window_.show();
+    }
+
+    QWidget& window_;
+    bool watching_ = false;
+};
+
+} // namespace
+
+void prepareWindow(QWidget& window) {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        new WaylandStateGuard(window); // owned by the window
 }
 
 // Liberation Sans has Arial's metrics, and stands for MS Sans Serif too,
