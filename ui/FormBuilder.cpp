@@ -13,6 +13,8 @@
 
 #include "engine/Steps.h"
 #include "ui/Fonts.h"
+#include "ui/Placement.h"
+#include "ui/Platform.h"
 
 namespace ui {
 namespace {
@@ -163,9 +165,10 @@ void applyWindowLayout(QWidget& window, const WindowLayout& layout) {
     }
     const QRect client(twipsToPixels(layout.screenLeft), twipsToPixels(layout.screenTop),
                        twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
-    window.setGeometry(client);
+    placeOnScreen(window, client);
     if (layout.fixedBorder)
         window.setFixedSize(client.size());
+    platform::prepareWindow(window);
 }
 
 Form buildControls(QWidget& window, const WindowLayout& layout) {

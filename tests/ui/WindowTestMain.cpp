@@ -25,7 +25,9 @@ void quietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A test that names its own screen keeps it.
+    if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen:"))
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TRAINER_TEST_SCREEN);
     qputenv("LC_ALL", "C.UTF-8");
     defaultHandler = qInstallMessageHandler(quietMessages);
     ::testing::InitGoogleTest(&argc, argv);
