@@ -17,7 +17,7 @@ case "$mode" in
   *) echo "usage: bash build.sh run|test|windows" >&2; exit 2 ;;
 esac
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 fonts-dejavu-core qt6-translations-l10n)
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 qt6-translations-l10n)
 if [ "$mode" = test ]; then
   packages+=(libgtest-dev clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev valgrind lintian man-db rpm rpmlint appstream-util)
 fi

@@ -6,7 +6,7 @@
 namespace app {
 
 TrainerApp::TrainerApp(engine::UniformSource* random)
-    : trainer_(window_, window_.surface(), random ? *random : clockRandom_) {
+    : trainer_(window_, window_.surface(), results_, random ? *random : clockRandom_) {
     connectButtons();
 }
 
@@ -20,7 +20,7 @@ void TrainerApp::connectButtons() {
     QObject::connect(window_.nextButton(), &QPushButton::clicked, &window_,
                      [this] { trainer_.pressNext(); });
     QObject::connect(window_.resultsButton(), &QPushButton::clicked, &window_,
-                     [this] { trainer_.pressResults(results_); });
+                     [this] { trainer_.pressResults(); });
     // "Выход" ends the program at once, whatever windows are open.
     QObject::connect(window_.exitButton(), &QPushButton::clicked, qApp, &QCoreApplication::quit);
 }

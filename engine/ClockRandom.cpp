@@ -4,11 +4,10 @@
 
 namespace engine {
 
-void ClockRandom::seedFromClock() {
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    generator_.seed(static_cast<std::uint64_t>(
-        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-}
+ClockRandom::ClockRandom()
+    : generator_(static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                                std::chrono::system_clock::now().time_since_epoch())
+                                                .count())) {}
 
 double ClockRandom::next() {
     // The distribution may round up to exactly 1 in rare cases; keep [0, 1).

@@ -1,7 +1,7 @@
 #pragma once
 
-// The program's random source: a Mersenne Twister seeded from the clock at
-// the moment of the start, so that each run meets its own order.
+// The program's random source: a Mersenne Twister seeded from the clock when
+// it is made, as the program starts, so that each run meets its own order.
 
 #include <random>
 
@@ -11,7 +11,7 @@ namespace engine {
 
 class ClockRandom final : public UniformSource {
 public:
-    void seedFromClock() override;
+    ClockRandom();
     double next() override;
 
 private:

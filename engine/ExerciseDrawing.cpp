@@ -6,28 +6,33 @@ const char* operationSign(int id) {
     return isSubtraction(id) ? "-" : "+";
 }
 
+namespace {
+
+template <typename Item> void printAt(DrawingSurface& surface, int x, int y, Item item) {
+    surface.plotPoint(x, y);
+    surface.printText(item);
+}
+
+// A fraction with its left edge at x: numerator, denominator, and its bar.
+void drawFraction(DrawingSurface& surface, int x, double numerator, double denominator) {
+    printAt(surface, x, 900, numerator);
+    printAt(surface, x, 1300, denominator);
+    surface.drawLine(x, 1330, x + 550, 1330);
+}
+
+} // namespace
+
 void drawExample(const TrainerState& state, DrawingSurface& surface) {
     const char* sign = operationSign(state.exampleId);
     surface.setFontSize(20);
-    surface.plotPoint(3100, 900);
-    surface.printText(state.numerator1);
-    surface.plotPoint(3100, 1300);
-    surface.printText(state.denominator1);
-    surface.drawLine(3100, 1330, 3650, 1330);
-    surface.plotPoint(3800, 1110);
-    surface.printText(sign);
-    surface.plotPoint(4100, 900);
-    surface.printText(state.numerator2);
-    surface.plotPoint(4100, 1300);
-    surface.printText(state.denominator2);
-    surface.drawLine(4100, 1330, 4650, 1330);
-    surface.plotPoint(4800, 1110);
-    surface.printText("=");
+    drawFraction(surface, 3100, state.numerator1, state.denominator1);
+    printAt(surface, 3800, 1110, sign);
+    drawFraction(surface, 4100, state.numerator2, state.denominator2);
+    printAt(surface, 4800, 1110, "=");
     // The result template: two empty bars, the second one 50 twips longer.
     surface.drawLine(5150, 1330, 5700, 1330);
     surface.drawLine(6150, 1330, 6750, 1330);
-    surface.plotPoint(5850, 1110);
-    surface.printText(sign);
+    printAt(surface, 5850, 1110, sign);
 }
 
 } // namespace engine

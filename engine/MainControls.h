@@ -12,26 +12,13 @@ namespace engine {
 // The labels whose captions the engine sets: the example number and error
 // count (8..11), the echo labels of steps 1..7 (12..18) and their verdicts
 // (19..25).
+// clang-format off
 enum class MainLabel : int {
-    Label8 = 8,
-    Label9,
-    Label10,
-    Label11,
-    Label12,
-    Label13,
-    Label14,
-    Label15,
-    Label16,
-    Label17,
-    Label18,
-    Label19,
-    Label20,
-    Label21,
-    Label22,
-    Label23,
-    Label24,
-    Label25,
+    Label8 = 8, Label9, Label10, Label11,
+    Label12, Label13, Label14, Label15, Label16, Label17, Label18,
+    Label19, Label20, Label21, Label22, Label23, Label24, Label25,
 };
+// clang-format on
 
 // The echo label of step k. REQUIRES: 1 <= k <= 7.
 constexpr MainLabel echoLabel(int k) {

@@ -5,24 +5,12 @@
 
 #include "engine/Catalogue.h"
 #include "engine/NumberText.h"
-#include "engine/StepChecks.h"
+#include "engine/Steps.h"
 
 namespace engine {
 namespace {
 
 // clang-format off
-constexpr std::array<std::string_view, kSteps + 1> kStepNames = {
-    "",
-    "наименьший общий знаменатель",
-    "дополнительный множитель к первой дроби",
-    "дополнительный множитель ко второй дроби",
-    "новый числитель первой дроби",
-    "новый числитель второй дроби",
-    "числитель результата",
-    "знаменатель результата",
-    "сократимость дроби",
-};
-
 constexpr std::array<std::string_view, 20> kUnits = {
     "ноль", "один", "два", "три", "четыре", "пять", "шесть", "семь", "восемь", "девять",
     "десять", "одиннадцать", "двенадцать", "тринадцать", "четырнадцать", "пятнадцать",
@@ -120,14 +108,27 @@ std::string partWords(std::optional<int> numerator, std::optional<int> denominat
     return "пока пусто";
 }
 
+// `words` with its first letter a capital, where it is a small Russian one:
+// а..п and р..я are two runs of UTF-8, D0 B0.. and D1 80.. (ё stays as it is).
+std::string capitalised(std::string_view words) {
+    std::string text(words);
+    const auto lead = text.size() > 1 ? static_cast<unsigned char>(text[0]) : 0;
+    const auto next = text.size() > 1 ? static_cast<unsigned char>(text[1]) : 0;
+    if (lead == 0xD0 && next >= 0xB0 && next <= 0xBF)
+        text[1] = static_cast<char>(next - 0x20);
+    else if (lead == 0xD1 && next >= 0x80 && next <= 0x8F)
+        text.replace(0, 2, {'\xD0', static_cast<char>(next + 0x20)});
+    return text;
+}
+
 std::string signWords(int id) {
     return isSubtraction(id) ? "минус" : "плюс";
 }
 
 } // namespace
 
-std::string_view stepName(int step) {
-    return kStepNames[static_cast<std::size_t>(step)];
+std::string_view stepName(int k) {
+    return step(k).spokenName;
 }
 
 std::string numberWords(int n, bool feminine) {
@@ -158,31 +159,35 @@ std::string exampleWords(const TrainerState& state) {
 }
 
 std::string drawingWords(const TrainerState& state) {
-    const auto drawn = [&state](int k) {
-        return state.stepAnswered[static_cast<std::size_t>(k)] > 0;
-    };
-    // The value step k drew, once it is drawn.
-    const auto shown = [&](int k) {
-        return drawn(k) ? std::optional<int>(static_cast<int>(expectedValue(state, k)))
-                        : std::nullopt;
+    const DrawnParts parts = drawnParts(state);
+    const auto drawn = [&parts](Part p) { return parts[static_cast<std::size_t>(p)].has_value(); };
+    const auto shown = [&parts](Part p) -> std::optional<int> {
+        if (const auto& value = parts[static_cast<std::size_t>(p)])
+            return static_cast<int>(*value);
+        return std::nullopt;
     };
     std::string words = exampleWords(state);
-    if (drawn(2))
-        words += " Дополнительный множитель к первой дроби " +
-                 captionText(expectedValue(state, 2)) + ".";
-    if (drawn(3))
-        words += " Дополнительный множитель ко второй дроби " +
-                 captionText(expectedValue(state, 3)) + ".";
-    if (drawn(1) || drawn(4) || drawn(5)) {
-        const std::string first = partWords(shown(4), shown(1));
-        const std::string second = partWords(shown(5), shown(1));
-        const bool whole = drawn(1) && drawn(4) && drawn(5);
+    // A multiplier is read with the name of the step that writes it.
+    for (const Part part : {Part::Multiplier1, Part::Multiplier2}) {
+        if (drawn(part))
+            words += " " + capitalised(stepName(drawingStep(part))) + " " +
+                     captionText(*parts[static_cast<std::size_t>(part)]) + ".";
+    }
+    if (drawn(Part::NewNumerator1) || drawn(Part::NewDenominator1) || drawn(Part::NewNumerator2) ||
+        drawn(Part::NewDenominator2)) {
+        const std::string first =
+            partWords(shown(Part::NewNumerator1), shown(Part::NewDenominator1));
+        const std::string second =
+            partWords(shown(Part::NewNumerator2), shown(Part::NewDenominator2));
+        const bool whole = drawn(Part::NewNumerator1) && drawn(Part::NewDenominator1) &&
+                           drawn(Part::NewNumerator2) && drawn(Part::NewDenominator2);
         const std::string sign = signWords(state.exampleId);
         words += " Новые дроби, " + first + (whole ? " " + sign + " " : ", " + sign + ", ") +
                  second + ".";
     }
-    if (drawn(5) || drawn(6) || drawn(7))
-        words += " Результат, " + partWords(shown(6), shown(7)) + ".";
+    if (drawn(Part::ResultBar) || drawn(Part::ResultNumerator) || drawn(Part::ResultDenominator))
+        words += " Результат, " +
+                 partWords(shown(Part::ResultNumerator), shown(Part::ResultDenominator)) + ".";
     return words;
 }
 
@@ -193,6 +198,11 @@ std::string verdictWords(int step, double read, bool right) {
 
 std::string judgedAlreadyWords(int step) {
     return "Шаг " + std::to_string(step) + " уже проверен, поле очищено.";
+}
+
+std::string closedStepWords(int step) {
+    return "Последний пример завершён, шаг " + std::to_string(step) +
+           " больше не проверяется, поле очищено.";
 }
 
 std::string resultsWords(int solved, int totalErrors,

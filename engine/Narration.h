@@ -46,6 +46,10 @@ std::string verdictWords(int step, double read, bool right);
 // Said when a step that was judged is confirmed again: its box is emptied.
 std::string judgedAlreadyWords(int step);
 
+// Said when a step of the last example is confirmed after that example was
+// settled without it: it is not judged, its box is emptied.
+std::string closedStepWords(int step);
+
 // The summary of the run: examples solved, the error total and the errors of
 // each of the eight steps (element 0 unused).
 std::string resultsWords(int solved, int totalErrors,

@@ -25,7 +25,7 @@ void showResults(TrainerState& state, const MainControls& controls, ResultsView&
     view.setValue(ResultLabel::Label2, std::to_string(solved));
     view.setValue(ResultLabel::Label4, std::to_string(state.totalErrors));
     for (int k = 1; k <= kSteps; ++k) {
-        view.setValue(static_cast<ResultLabel>(13 + k),
+        view.setValue(errorsLabel(k),
                       std::to_string(state.stepErrors[static_cast<std::size_t>(k)]));
     }
     view.announce(resultsWords(solved, state.totalErrors, state.stepErrors));

@@ -7,19 +7,19 @@
 
 namespace engine {
 
-// The results window as the engine fills it.
+// The value labels that the engine writes.
+// clang-format off
 enum class ResultLabel : int {
     Label2 = 2, // examples solved
     Label4 = 4, // total errors
-    Label14 = 14,
-    Label15,
-    Label16,
-    Label17,
-    Label18,
-    Label19,
-    Label20,
-    Label21, // steps 1..8
+    Label14 = 14, Label15, Label16, Label17, Label18, Label19, Label20, Label21, // steps 1..8
 };
+// clang-format on
+
+// The count of step k's errors. REQUIRES: 1 <= k <= 8.
+constexpr ResultLabel errorsLabel(int k) {
+    return static_cast<ResultLabel>(13 + k);
+}
 
 class ResultsView {
 public:

@@ -7,6 +7,7 @@
 
 #include "engine/DrawingSurface.h"
 #include "engine/MainControls.h"
+#include "engine/Steps.h"
 #include "engine/TrainerState.h"
 
 namespace engine {
@@ -20,7 +21,8 @@ inline constexpr const char* kVerdictWrong = "- ошибка";
 double expectedValue(const TrainerState& state, int step);
 
 // Confirms step k, as a press on its "Да" does: before the start nothing
-// happens; on a judged step only the answer box is emptied; otherwise the box
+// happens; on a judged step, and on any step once the last example has been
+// settled, only the answer box is emptied; otherwise the box
 // is read, the step judged, echoed and counted, Label11 refreshed, the step
 // locked and its part of the worked solution drawn from the expected values;
 // the surface is told what it shows now and the verdict is said aloud.

@@ -10,15 +10,17 @@
 
 namespace engine {
 
-Trainer::Trainer(MainControls& controls, DrawingSurface& surface, UniformSource& random)
-    : controls_(controls), surface_(surface), random_(random) {}
+Trainer::Trainer(MainControls& controls, DrawingSurface& surface, ResultsView& results,
+                 UniformSource& random)
+    : controls_(controls), surface_(surface), results_(results), random_(random) {
+    surface_.describe(kNothingDrawnWords);
+}
 
 void Trainer::pressStart() {
     controls_.moveStartButton(kStartButtonHiddenLeft, kStartButtonHiddenTop);
     if (state_.exampleNumber != 0)
         return;
     state_.fillIndex = 1;
-    random_.seedFromClock();
     shuffleExamples(state_, random_);
     state_.exampleNumber = 1;
     recomputeTotalErrors(state_);
@@ -53,12 +55,11 @@ void Trainer::pressNext() {
         ++state_.nextPressCount;
         if (!state_.lastExampleSettled) {
             // The 21st example is settled like every other one, then closed:
-            // its steps stay judged and its answers stay on screen.
+            // no step of it is judged any more, and its answers stay on
+            // screen.
             settleExample();
             controls_.setLabelCaption(MainLabel::Label11,
                                       std::to_string(recomputeTotalErrors(state_)));
-            state_.stepAnswered.fill(1);
-            state_.stepAnswered[0] = 0;
             state_.lastExampleSettled = true;
         }
         controls_.showLastExampleMessage();
@@ -81,8 +82,8 @@ void Trainer::pressNext() {
     showExample();
 }
 
-void Trainer::pressResults(ResultsView& view) {
-    showResults(state_, controls_, view);
+void Trainer::pressResults() {
+    showResults(state_, controls_, results_);
 }
 
 } // namespace engine

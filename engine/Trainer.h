@@ -26,8 +26,10 @@ inline constexpr const char* kMainCaption = "Сложение и вычитан�
 
 class Trainer {
 public:
-    // The references must outlive the trainer.
-    Trainer(MainControls& controls, DrawingSurface& surface, UniformSource& random);
+    // The references must outlive the trainer. Tells the surface that
+    // nothing is drawn yet.
+    Trainer(MainControls& controls, DrawingSurface& surface, ResultsView& results,
+            UniformSource& random);
     Trainer(const Trainer&) = delete;
     Trainer& operator=(const Trainer&) = delete;
 
@@ -44,8 +46,8 @@ public:
     // show the message.
     void pressNext();
 
-    // "Результат": shows the summary in `view`.
-    void pressResults(ResultsView& view);
+    // "Результат": shows the summary in the results window.
+    void pressResults();
 
     const TrainerState& state() const { return state_; }
 
@@ -57,6 +59,7 @@ private:
     TrainerState state_;
     MainControls& controls_;
     DrawingSurface& surface_;
+    ResultsView& results_;
     UniformSource& random_;
 };
 

@@ -34,7 +34,7 @@ struct TrainerState {
     int denominator2 = 0;
     std::array<int, kTypedSteps + 1> stepAnswered{}; // 1 once step k is judged
     // True once the 21st example has been settled by "Ещё пример": from then
-    // on its steps count as judged and later presses only repeat the message.
+    // on no step is judged and later presses only repeat the message.
     bool lastExampleSettled = false;
 };
 

@@ -4,11 +4,10 @@
 
 namespace engine {
 
-// A source of uniform values in [0, 1).
+// A source of uniform values in [0, 1), seeded where it is made.
 class UniformSource {
 public:
     virtual ~UniformSource() = default;
-    virtual void seedFromClock() = 0;
     virtual double next() = 0;
 };
 

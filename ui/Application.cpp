@@ -30,7 +30,6 @@ void prepareApplication(QApplication& app) {
     loadToolkitTranslation(app);
     app.setStyle(new TrainerStyle); // the application takes ownership
     app.setFont(makeFont(FontFace::Arial, 9));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }
 
 } // namespace ui

@@ -40,6 +40,7 @@ DrawingCanvas::DrawingCanvas(const WindowLayout& layout, QWidget* window)
       colour_(toColor(layout.drawingColour)), face_(layout.drawingFont.face),
       fontSize_(layout.drawingFont.points) {
     setObjectName(QStringLiteral("surface"));
+    setAccessibleName(QStringLiteral("Рисунок примера"));
     setGeometry(QRect(QPoint(0, 0), clientSize(layout)));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent, !picture_.isNull());

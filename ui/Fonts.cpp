@@ -13,7 +13,7 @@ int pointsToPixels(double points) {
 QFont makeFont(FontFace face, double points, bool bold, bool underline) {
     QFont font(platform::fontFamily(face));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pointsToPixels(points));
+    font.setPixelSize(platform::fontPixelSize(face, points, bold));
     font.setBold(bold);
     font.setUnderline(underline);
     return font;

@@ -1,8 +1,9 @@
 #pragma once
 
 // The program's fonts in the faces that stand for them on this system, sized
-// in pixels at 96 dots per inch so that the windows look the same whatever DPI the desktop
-// reports (Qt's device pixel ratio then scales the whole window).
+// in pixels (at 96 dots per inch, or where a text needs it a pixel less) so
+// that the windows look the same whatever DPI the desktop reports (Qt's device
+// pixel ratio then scales the whole window).
 
 #include <QFont>
 

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QHash>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +11,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "engine/Steps.h"
 #include "ui/Fonts.h"
+#include "ui/Placement.h"
+#include "ui/Platform.h"
 
 namespace ui {
 namespace {
@@ -49,12 +51,37 @@ void setColours(QWidget& widget, QPalette::ColorRole fillRole, QPalette::ColorRo
     widget.setPalette(palette);
 }
 
+// Marks a label that reads its own text: Qt would read an empty label as the
+// caption that names it.
+constexpr const char* kReadsOwnText = "trainerReadsOwnText";
+
+QString describe(const Description& d) {
+    QString text = QString::fromUtf8(d.text);
+    if (d.step > 0)
+        text.replace(QLatin1String("%1"), QString::number(d.step))
+            .replace(QLatin1String("%2"), QString::fromUtf8(engine::step(d.step).name));
+    return text;
+}
+
+// Makes `caption` name `named` for assistive technology: the caption's buddy
+// is "labelled by" it, which changes nothing on screen while the caption
+// holds no '&'. A box takes the caption as its name too.
+void nameAfter(QLabel& caption, QWidget& named) {
+    caption.setBuddy(&named);
+    if (qobject_cast<QLineEdit*>(&named))
+        named.setAccessibleName(caption.text());
+}
+
 QWidget* createControl(const ControlLayout& c, QWidget* parent) {
     const QString caption = QString::fromUtf8(c.caption);
     QWidget* widget = nullptr;
     switch (c.kind) {
     case ControlKind::Label: {
-        auto* label = new QLabel(caption, parent);
+        auto* label = new QLabel(parent);
+        // Marked before it has any text, so before assistive technology first
+        // asks for it.
+        label->setProperty(kReadsOwnText, c.labelledBy != nullptr);
+        label->setText(caption);
         label->setAlignment(toAlignment(c.align) | Qt::AlignTop);
         label->setAutoFillBackground(true); // labels are opaque
         label->setTextFormat(Qt::PlainText);
@@ -138,24 +165,30 @@ void applyWindowLayout(QWidget& window, const WindowLayout& layout) {
     }
     const QRect client(twipsToPixels(layout.screenLeft), twipsToPixels(layout.screenTop),
                        twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
-    window.setGeometry(client);
+    placeOnScreen(window, client);
     if (layout.fixedBorder)
         window.setFixedSize(client.size());
+    platform::prepareWindow(window);
 }
 
-void buildControls(QWidget& window, const WindowLayout& layout) {
-    QHash<QByteArray, QWidget*> byName;
+Form buildControls(QWidget& window, const WindowLayout& layout) {
+    Form form(window);
     std::vector<std::pair<const ControlLayout*, QWidget*>> built;
     built.reserve(layout.controls.size());
     for (const ControlLayout& c : layout.controls) {
-        QWidget* parent = c.container ? byName.value(QByteArray(c.container), &window) : &window;
+        QWidget* parent =
+            c.container ? form.byName_.value(QByteArray(c.container), &window) : &window;
         QWidget* widget = createControl(c, parent);
-        byName.insert(QByteArray(c.name), widget);
+        form.byName_.insert(QByteArray(c.name), widget);
         built.emplace_back(&c, widget);
     }
     for (const auto& [c, widget] : built) {
         if (c->kind != ControlKind::Label)
             widget->raise();
+        if (c->description.text)
+            widget->setAccessibleDescription(describe(c->description));
+        if (c->labelledBy)
+            nameAfter(form.get<QLabel>(c->labelledBy), *widget);
     }
     std::vector<std::pair<const ControlLayout*, QWidget*>> focusable;
     std::copy_if(built.begin(), built.end(), std::back_inserter(focusable),
@@ -165,6 +198,20 @@ void buildControls(QWidget& window, const WindowLayout& layout) {
     });
     for (std::size_t i = 1; i < focusable.size(); ++i)
         QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    return form;
+}
+
+QWidget* Form::find(std::string_view name) const {
+    return byName_.value(QByteArray(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+void Form::reportMissing(std::string_view name) const {
+    qCritical("%s has no control %.*s of the kind asked for", qPrintable(window_->objectName()),
+              static_cast<int>(name.size()), name.data());
+}
+
+bool readsOwnText(const QObject& object) {
+    return object.property(kReadsOwnText).toBool();
 }
 
 } // namespace ui

@@ -32,6 +32,14 @@ struct FontSpec {
     bool underline = false;
 };
 
+// What assistive technology is told of a control beyond its caption: a
+// sentence in which %1 stands for the number of the step the control belongs
+// to and %2 for that step's name as the descriptions write it.
+struct Description {
+    const char* text = nullptr;
+    int step = 0; // 0: the control belongs to no step
+};
+
 struct ControlLayout {
     const char* name;
     ControlKind kind;
@@ -45,6 +53,10 @@ struct ControlLayout {
     Align align;
     bool border;   // a single line around a label
     bool selected; // an option button selected at start
+    Description description = {};
+    // The caption label that names this control for assistive technology; a
+    // label named so reads its own text, also when it is empty.
+    const char* labelledBy = nullptr;
 };
 
 struct WindowLayout {

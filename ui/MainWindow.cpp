@@ -10,48 +10,44 @@
 #include <QShowEvent>
 #include <cassert>
 
+#include "engine/Steps.h"
 #include "engine/Trainer.h"
-#include "ui/Accessibility.h"
 #include "ui/Announcer.h"
 #include "ui/FormBuilder.h"
 #include "ui/MainWindowLayout.h"
 
 namespace ui {
-namespace {
-
-template <typename W> W* child(const QWidget& window, const QString& name) {
-    W* widget = window.findChild<W*>(name);
-    assert(widget && "the layout table names every control the window uses");
-    return widget;
-}
-
-} // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     const WindowLayout& layout = mainWindowLayout();
     applyWindowLayout(*this, layout);
     canvas_ = new DrawingCanvas(layout, this); // first child: lowest in the stack
-    buildControls(*this, layout);
+    takeControls(buildControls(*this, layout));
     announcer_ = new Announcer(this);
-    findControls();
     connectKeyboard();
-    describeMainWindow(*this);
 }
 
-void MainWindow::findControls() {
-    for (int n = 8; n <= 25; ++n)
-        labels_[static_cast<std::size_t>(n)] =
-            child<QLabel>(*this, QStringLiteral("Label%1").arg(n));
-    for (int k = 1; k <= 7; ++k) {
-        boxes_[static_cast<std::size_t>(k)] = child<QLineEdit>(*this, QStringLiteral("t%1").arg(k));
-        confirms_[static_cast<std::size_t>(k)] =
-            child<QPushButton>(*this, QStringLiteral("Command%1").arg(k));
+void MainWindow::takeControls(const Form& form) {
+    for (int k = 1; k <= engine::kTypedSteps; ++k) {
+        const engine::StepControls& names = engine::step(k).controls;
+        steps_[static_cast<std::size_t>(k)] = {&form.get<QLineEdit>(names.answerBox),
+                                               &form.get<QPushButton>(names.confirmButton)};
+        labels_[static_cast<std::size_t>(engine::echoLabel(k))] =
+            &form.get<QLabel>(names.echoLabel);
+        labels_[static_cast<std::size_t>(engine::verdictLabel(k))] =
+            &form.get<QLabel>(names.verdictLabel);
     }
-    start_ = child<QPushButton>(*this, QStringLiteral("cmd1"));
-    next_ = child<QPushButton>(*this, QStringLiteral("Command9"));
-    results_ = child<QPushButton>(*this, QStringLiteral("Command10"));
-    exit_ = child<QPushButton>(*this, QStringLiteral("Command8"));
-    option2_ = child<QRadioButton>(*this, QStringLiteral("Option2"));
+    using engine::MainLabel;
+    for (const auto& [which, name] : {std::pair{MainLabel::Label8, "Label8"},
+                                      {MainLabel::Label9, "Label9"},
+                                      {MainLabel::Label10, "Label10"},
+                                      {MainLabel::Label11, "Label11"}})
+        labels_[static_cast<std::size_t>(which)] = &form.get<QLabel>(name);
+    start_ = &form.get<QPushButton>("cmd1");
+    next_ = &form.get<QPushButton>("Command9");
+    results_ = &form.get<QPushButton>("Command10");
+    exit_ = &form.get<QPushButton>("Command8");
+    option2_ = &form.get<QRadioButton>("Option2");
 }
 
 void MainWindow::connectKeyboard() {
@@ -62,11 +58,11 @@ void MainWindow::connectKeyboard() {
     auto* repeat = new QShortcut(QKeySequence(kRepeatKey), this);
     connect(repeat, &QShortcut::activated, this,
             [this] { announcer_->say(canvas_->accessibleDescription()); });
-    for (int k = 1; k <= 7; ++k) {
-        QLineEdit* box = boxes_[static_cast<std::size_t>(k)];
-        QPushButton* confirm = confirms_[static_cast<std::size_t>(k)];
-        QWidget* following = k < 7 ? static_cast<QWidget*>(boxes_[static_cast<std::size_t>(k + 1)])
-                                   : static_cast<QWidget*>(next_);
+    for (int k = 1; k <= engine::kTypedSteps; ++k) {
+        QLineEdit* box = answerBox(k);
+        QPushButton* confirm = confirmButton(k);
+        QWidget* following = k < engine::kTypedSteps ? static_cast<QWidget*>(answerBox(k + 1))
+                                                     : static_cast<QWidget*>(next_);
         connect(box, &QLineEdit::returnPressed, this, [confirm, following] {
             confirm->click();
             // Not the Tab reason: a box entered by Tab selects its text first,
@@ -85,30 +81,30 @@ void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!shownOnce_) {
         shownOnce_ = true;
-        boxes_[1]->setFocus(Qt::OtherFocusReason);
+        answerBox(1)->setFocus(Qt::OtherFocusReason);
     }
 }
 
 QPushButton* MainWindow::confirmButton(int step) const {
-    assert(step >= 1 && step <= 7);
-    return confirms_[static_cast<std::size_t>(step)];
+    assert(step >= 1 && step <= engine::kTypedSteps);
+    return steps_[static_cast<std::size_t>(step)].confirm;
 }
 
 QLineEdit* MainWindow::answerBox(int step) const {
-    assert(step >= 1 && step <= 7);
-    return boxes_[static_cast<std::size_t>(step)];
+    assert(step >= 1 && step <= engine::kTypedSteps);
+    return steps_[static_cast<std::size_t>(step)].box;
 }
 
-QLabel* MainWindow::label(engine::MainLabel which) const {
-    return labels_[static_cast<std::size_t>(which)];
+QLabel& MainWindow::label(engine::MainLabel which) const {
+    return *labels_[static_cast<std::size_t>(which)];
 }
 
 void MainWindow::setLabelCaption(engine::MainLabel which, std::string_view text) {
-    label(which)->setText(toQString(text));
+    label(which).setText(toQString(text));
 }
 
 std::string MainWindow::labelCaption(engine::MainLabel which) const {
-    return label(which)->text().toStdString();
+    return label(which).text().toStdString();
 }
 
 std::string MainWindow::answerText(int step) const {
@@ -131,7 +127,7 @@ void MainWindow::moveStartButton(int left, int top) {
     if (!rect().intersects(start_->geometry())) {
         start_->setFocusPolicy(Qt::NoFocus);
         if (start_->hasFocus())
-            boxes_[1]->setFocus(Qt::OtherFocusReason);
+            answerBox(1)->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -139,8 +135,8 @@ void MainWindow::announce(std::string_view words) {
     QString text = toQString(words);
     // A step confirmed with Space on its «Да» leaves the focus there, and a
     // screen reader says nothing of a focus that did not move: say it here.
-    for (int k = 1; k <= 7; ++k) {
-        if (confirms_[static_cast<std::size_t>(k)]->hasFocus())
+    for (int k = 1; k <= engine::kTypedSteps; ++k) {
+        if (confirmButton(k)->hasFocus())
             text += QStringLiteral(" Фокус на кнопке Да шага %1.").arg(k);
     }
     announcer_->say(text);

@@ -13,6 +13,7 @@
 
 #include "engine/MainControls.h"
 #include "ui/DrawingCanvas.h"
+#include "ui/FormBuilder.h"
 
 class QLabel;
 class QLineEdit;
@@ -54,15 +55,19 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void findControls();
+    void takeControls(const Form& form);
     void connectKeyboard();
-    QLabel* label(engine::MainLabel which) const;
+    QLabel& label(engine::MainLabel which) const;
 
     DrawingCanvas* canvas_ = nullptr;
     Announcer* announcer_ = nullptr;
-    std::array<QLabel*, 26> labels_{};        // by label number; 8..25 used
-    std::array<QLineEdit*, 8> boxes_{};       // by step; 1..7 used
-    std::array<QPushButton*, 8> confirms_{};  // by step; 1..7 used
+    // The controls the trainer reads and writes, from what the layout built.
+    struct StepControls {
+        QLineEdit* box = nullptr;
+        QPushButton* confirm = nullptr;
+    };
+    std::array<StepControls, 8> steps_{}; // by step; 1..7 used
+    std::array<QLabel*, 26> labels_{};    // by label number; 8..25 used
     QPushButton* start_ = nullptr;
     QPushButton* next_ = nullptr;
     QPushButton* results_ = nullptr;

@@ -9,9 +9,9 @@
 #include <QSize>
 #include <QString>
 
-class QWidget;
-
 #include "ui/LayoutTypes.h"
+
+class QWidget;
 
 namespace ui::platform {
 
@@ -21,8 +21,24 @@ namespace ui::platform {
 // with status 1.
 bool prepareDisplay();
 
+// Runs once the application object exists, before any window is shown.
+// Returns false, after saying why in one line on stderr, when the display
+// that was reached cannot show the windows; the program then ends with
+// status 1.
+bool displayReady();
+
+// Readies a window of the program, built from its layout and not yet shown,
+// for this system's window manager, so that it keeps the fixed size and the
+// close box alone that its layout gives it.
+void prepareWindow(QWidget& window);
+
 // The face that stands for `face` of the layout on this system.
 QString fontFamily(FontFace face);
+
+// The pixel size at which that face draws the layout's `points`: the size at
+// 96 dots per inch, unless a text of the layout would then not fit its
+// control in this system's face.
+int fontPixelSize(FontFace face, double points, bool bold);
 
 // The window picture at `ratio` device pixels per pixel over `size` pixels,
 // drawn from what this system's build holds of it (`source`, a resource

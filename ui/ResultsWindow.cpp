@@ -6,7 +6,7 @@
 #include <QShortcut>
 #include <utility>
 
-#include "ui/Accessibility.h"
+#include "engine/Steps.h"
 #include "ui/Announcer.h"
 #include "ui/FormBuilder.h"
 #include "ui/ResultsWindowLayout.h"
@@ -17,13 +17,19 @@ ResultsWindow::ResultsWindow() {
     const WindowLayout& layout = resultsWindowLayout();
     applyWindowLayout(*this, layout);
     setAttribute(Qt::WA_DeleteOnClose);
-    buildControls(*this, layout);
-    for (int n = 1; n <= 21; ++n)
-        labels_[static_cast<std::size_t>(n)] = findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
-    describeResultsWindow(*this);
+    takeValues(buildControls(*this, layout));
     announcer_ = new Announcer(this);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+void ResultsWindow::takeValues(const Form& form) {
+    using engine::ResultLabel;
+    values_[static_cast<std::size_t>(ResultLabel::Label2)] = &form.get<QLabel>("Label2");
+    values_[static_cast<std::size_t>(ResultLabel::Label4)] = &form.get<QLabel>("Label4");
+    for (int k = 1; k <= engine::kSteps; ++k)
+        values_[static_cast<std::size_t>(engine::errorsLabel(k))] =
+            &form.get<QLabel>(engine::step(k).controls.resultsValue);
 }
 
 void ResultsWindow::announce(const QString& words) {
@@ -42,11 +48,11 @@ bool ResultsWindow::event(QEvent* event) {
 }
 
 void ResultsWindow::setValue(engine::ResultLabel label, std::string_view text) {
-    labels_[static_cast<std::size_t>(label)]->setText(toQString(text));
+    values_[static_cast<std::size_t>(label)]->setText(toQString(text));
 }
 
 QString ResultsWindow::value(engine::ResultLabel label) const {
-    return labels_[static_cast<std::size_t>(label)]->text();
+    return values_[static_cast<std::size_t>(label)]->text();
 }
 
 } // namespace ui

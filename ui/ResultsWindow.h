@@ -8,6 +8,7 @@
 #include <array>
 
 #include "engine/ResultsView.h"
+#include "ui/FormBuilder.h"
 
 class QLabel;
 
@@ -31,9 +32,11 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void takeValues(const Form& form);
+
     Announcer* announcer_ = nullptr;
-    QString pending_; // words waiting for the window to come to the front
-    std::array<QLabel*, 22> labels_{}; // by label number; 1..21 used
+    QString pending_;                  // words waiting for the window to come to the front
+    std::array<QLabel*, 22> values_{}; // by label number; 2, 4 and 14..21 used
 };
 
 } // namespace ui

@@ -22,19 +22,29 @@ VERDICTS = ["- верно", "- ошибка"]
 NUMBERS = [str(n) for n in range(22)]
 
 
+def pixel_size(face, points, bold):
+    """The pixel size the Windows build gives a face of the layout
+    (fontPixelSize in ui/PlatformWindows.cpp)."""
+    if face == "MsSansSerif" and points == 9.75:
+        return 12
+    if face == "Arial" and points == 11.25 and bold:
+        return 14
+    return round(points * 96 / 72)
+
+
 def layout(source, window):
     """name -> (left, top, width, height, pixel size, bold, fill) from the table."""
     path = pathlib.Path(source) / "ui" / ("MainWindowLayout.cpp" if window == "main"
                                          else "ResultsWindowLayout.cpp")
     rows = {}
     pattern = re.compile(r'\{"(\w+)", ControlKind::Label, [^,]+, "[^"]*", (\d+), (\d+), (\d+), '
-                         r'(\d+), \d+, \{FontFace::\w+, ([\d.]+), (true|false), (?:true|false)\}, '
+                         r'(\d+), \d+, \{FontFace::(\w+), ([\d.]+), (true|false), (?:true|false)\}, '
                          r'0x([0-9A-F]{6})')
     for m in pattern.finditer(path.read_text(encoding="utf-8")):
         left, top, width, height = (int(m.group(i)) // 15 for i in range(2, 6))
-        pixels = round(float(m.group(6)) * 96 / 72)
-        rows[m.group(1)] = (left, top, width, height, pixels, m.group(7) == "true",
-                            tuple(int(m.group(8)[i:i + 2], 16) for i in (0, 2, 4)))
+        face, points, bold = m.group(6), float(m.group(7)), m.group(8) == "true"
+        rows[m.group(1)] = (left, top, width, height, pixel_size(face, points, bold), bold,
+                            tuple(int(m.group(9)[i:i + 2], 16) for i in (0, 2, 4)))
     return rows
 
 

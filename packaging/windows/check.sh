@@ -37,8 +37,13 @@ if [ ! -f "$build/wine/system.reg" ]; then
 fi
 /usr/bin/python3 "$here/make-test-fonts.py" "$build/wine-fonts"
 
+# Whether every text fits its control is a question of Windows' own faces,
+# which are not here: under Wine their stand-ins are measured by another
+# engine (it finds «Нет» 22 pixels wide where Linux finds 21), so that test
+# runs on Linux only.
 echo "Engine and window tests under Wine"
-ctest --test-dir "$build" --output-on-failure -j"$(nproc 2>/dev/null || echo 2)" --timeout 300
+ctest --test-dir "$build" --output-on-failure -j"$(nproc 2>/dev/null || echo 2)" --timeout 300 \
+  -E '^TextFit\.'
 WINEPREFIX="$build/wine" timeout 60 wineserver -w
 
 bash "$here/check-installer.sh" "$build"

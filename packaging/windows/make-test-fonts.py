@@ -2,7 +2,8 @@
 """Makes the faces the Windows layout asks for out of the free faces that the
 Linux build uses in their place, for the tests under Wine only (nothing of
 this ships): Arial from Liberation Sans, which has its metrics, and
-Microsoft Sans Serif from DejaVu Sans.
+Microsoft Sans Serif from Liberation Sans too, as the Linux build stands it
+in for MS Sans Serif.
     make-test-fonts.py OUTPUT_DIR
 """
 import pathlib
@@ -18,8 +19,8 @@ FACES = {
         "Bold Italic": "/usr/share/fonts/truetype/liberation2/LiberationSans-BoldItalic.ttf",
     },
     "Microsoft Sans Serif": {
-        "Regular": "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
-        "Bold": "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
+        "Regular": "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
+        "Bold": "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf",
     },
 }
 

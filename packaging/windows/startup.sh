@@ -5,7 +5,7 @@
 #   bash packaging/windows/startup.sh [BUILD_DIR]    (build-windows/)
 # ROUNDS rounds (3) of RUNS runs (5) of each program, in turns; medians of all
 # runs. Both run from the build tree through the same Wine wrapper, in a
-# prefix of their own with the faces mapped as in the installer check. The
+# prefix of their own with the faces that the installer check gives its own. The
 # harness is ../shared/tools/startup-bench (STARTUP_BENCH), the bare window's
 # source ../shared/tools/baseline (BASELINE_SRC).
 set -euo pipefail
@@ -28,10 +28,7 @@ prefix="$build/wine-bench"
 if [ ! -f "$prefix/system.reg" ]; then
   WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=d' \
     timeout 180 wineboot -i
-  for face in "Arial=Liberation Sans" "Microsoft Sans Serif=DejaVu Sans"; do
-    WINEPREFIX="$prefix" WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
-      /v "${face%%=*}" /t REG_SZ /d "${face#*=}" /f >/dev/null
-  done
+  /usr/bin/python3 "$here/make-test-fonts.py" "$prefix/drive_c/windows/Fonts"
   WINEPREFIX="$prefix" timeout 60 wineserver -w
 fi
 # The wrapper's prefix, swapped for this one.

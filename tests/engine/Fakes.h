@@ -98,16 +98,14 @@ public:
     std::vector<int> order;
 };
 
-// Yields the scripted values in turn, then repeats them; counts seeding.
+// Yields the scripted values in turn, then repeats them; counts the draws.
 class ScriptedSource final : public engine::UniformSource {
 public:
     explicit ScriptedSource(std::vector<double> values) : values_(std::move(values)) {}
-    void seedFromClock() override { ++seeds; }
     double next() override {
         ++draws;
         return values_[(draws - 1) % values_.size()];
     }
-    int seeds = 0;
     std::size_t draws = 0;
 
 private:
@@ -118,7 +116,6 @@ private:
 class SeededSource final : public engine::UniformSource {
 public:
     explicit SeededSource(std::uint64_t seed) : generator_(seed) {}
-    void seedFromClock() override {}
     double next() override { return std::uniform_real_distribution<double>(0, 1)(generator_); }
 
 private:
@@ -151,7 +148,7 @@ inline engine::TrainerState loaded(int id) {
 struct Rig {
     explicit Rig(std::vector<int> order = {16, 3,  4,  2,  21, 1,  5,  6,  7,  8, 9,
                                            10, 11, 12, 13, 14, 15, 17, 18, 19, 20})
-        : source(sourceFor(order)), trainer(controls, surface, source) {}
+        : source(sourceFor(order)), trainer(controls, surface, results, source) {}
 
     void start() { trainer.pressStart(); }
     void answer(int step, const std::string& text) {
@@ -167,6 +164,7 @@ struct Rig {
 
     FakeControls controls;
     RecordingSurface surface;
+    FakeResults results;
     ScriptedSource source;
     engine::Trainer trainer;
 };

@@ -72,12 +72,12 @@ TEST(Narration, TheTrainerSaysTheExampleTheVerdictsAndTheDrawing) {
 
 TEST(Narration, TheResultsAreSaidOnceWritten) {
     fakes::Rig rig;
-    fakes::FakeResults view;
-    rig.trainer.pressResults(view);
+    fakes::FakeResults& view = rig.results;
+    rig.trainer.pressResults();
     EXPECT_EQ(view.said, std::vector<std::string>{engine::kNoResultsWords});
     rig.start();
     rig.answer(1, "1");
-    rig.trainer.pressResults(view);
+    rig.trainer.pressResults();
     EXPECT_EQ(view.said.back(),
               "Решено примеров 0. Допущено ошибок 1. Из них, наименьший общий знаменатель 1, "
               "дополнительный множитель к первой дроби 0, дополнительный множитель ко второй "

@@ -107,11 +107,16 @@ TEST(NextExample, WholeRunAnsweredRightThenTheLastExampleIsSettledOnce) {
     EXPECT_EQ(rig.controls.caption(9), "21");
     EXPECT_EQ(rig.surface.ops.size(), ops); // the example stays drawn
 
-    // Closed: the open step only empties its box now.
+    // Closed: the open step only empties its box now, and says why; a judged
+    // one says that it was judged.
     rig.answer(7, "36");
     EXPECT_EQ(rig.controls.boxes[7], "");
     EXPECT_EQ(rig.controls.caption(18), "");
     EXPECT_EQ(rig.surface.ops.size(), ops);
+    EXPECT_EQ(rig.controls.said.back(),
+              "Последний пример завершён, шаг 7 больше не проверяется, поле очищено.");
+    rig.answer(1, "36");
+    EXPECT_EQ(rig.controls.said.back(), "Шаг 1 уже проверен, поле очищено.");
 
     // Later presses only repeat the message.
     const engine::TrainerState settled = rig.state();

@@ -11,8 +11,8 @@ std::string value(const fakes::FakeResults& r, int label) {
 
 TEST(Results, BeforeTheStartOpensEmpty) {
     fakes::Rig rig;
-    fakes::FakeResults results;
-    rig.trainer.pressResults(results);
+    fakes::FakeResults& results = rig.results;
+    rig.trainer.pressResults();
     EXPECT_EQ(results.opens, 1);
     EXPECT_TRUE(results.values.empty());
 }
@@ -20,8 +20,8 @@ TEST(Results, BeforeTheStartOpensEmpty) {
 TEST(Results, RightAfterTheStartEverythingIsZero) {
     fakes::Rig rig;
     rig.start();
-    fakes::FakeResults results;
-    rig.trainer.pressResults(results);
+    fakes::FakeResults& results = rig.results;
+    rig.trainer.pressResults();
     EXPECT_EQ(results.order, (std::vector<int>{2, 4, 14, 15, 16, 17, 18, 19, 20, 21}));
     for (int label : results.order)
         EXPECT_EQ(value(results, label), "0") << "Label" << label;
@@ -34,11 +34,11 @@ TEST(Results, TheExampleOnScreenCountsOnlyWithAllSevenStepsConfirmed) {
         rig.trainer.pressNext();
     for (int k = 1; k <= 6; ++k)
         rig.answer(k, "1");
-    fakes::FakeResults results;
-    rig.trainer.pressResults(results);
+    fakes::FakeResults& results = rig.results;
+    rig.trainer.pressResults();
     EXPECT_EQ(value(results, 2), "4");
     rig.answer(7, "1");
-    rig.trainer.pressResults(results);
+    rig.trainer.pressResults();
     EXPECT_EQ(value(results, 2), "5");
 }
 
@@ -48,12 +48,12 @@ TEST(Results, TotalIsTheSumOfTheStepsAndStepEightWaitsForTheNextPress) {
     rig.answer(1, "1");
     rig.answer(2, "1");
     rig.controls.option2 = true; // wrong for id 16, which reduces
-    fakes::FakeResults results;
-    rig.trainer.pressResults(results);
+    fakes::FakeResults& results = rig.results;
+    rig.trainer.pressResults();
     EXPECT_EQ(value(results, 21), "0");
     rig.trainer.pressNext();
     rig.answer(3, "1");
-    rig.trainer.pressResults(results);
+    rig.trainer.pressResults();
     int sum = 0;
     for (int label = 14; label <= 21; ++label)
         sum += std::stoi(value(results, label));
@@ -63,7 +63,7 @@ TEST(Results, TotalIsTheSumOfTheStepsAndStepEightWaitsForTheNextPress) {
     EXPECT_EQ(value(results, 2), "1");
     // Showing the results judges nothing and leaves Label11 alone.
     rig.controls.log.clear();
-    rig.trainer.pressResults(results);
+    rig.trainer.pressResults();
     EXPECT_TRUE(rig.controls.log.empty());
 }
 
@@ -76,8 +76,8 @@ TEST(Results, LastExampleCountsWhenItsStepsWereAllConfirmed) {
         for (int k = 1; k <= (complete ? 7 : 6); ++k)
             rig.answer(k, "1");
         rig.trainer.pressNext(); // settles the 21st example
-        fakes::FakeResults results;
-        rig.trainer.pressResults(results);
+        fakes::FakeResults& results = rig.results;
+        rig.trainer.pressResults();
         EXPECT_EQ(value(results, 2), complete ? "21" : "20");
     }
 }

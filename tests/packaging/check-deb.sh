@@ -34,7 +34,7 @@ top=$(gzip -dc "$out/tree/$changelog" | head -n 1)
 [ "$(dpkg-deb -f "$deb" Package)" = fraction-trainer ] || fail "package name"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for p in libqt6widgets6 libqt6svg6 libqt6gui6 libqt6core6 fonts-liberation2 fonts-dejavu-core qt6-translations-l10n; do
+for p in libqt6widgets6 libqt6svg6 libqt6gui6 libqt6core6 fonts-liberation2 qt6-translations-l10n; do
   case ", $depends," in
     *", $p "*|*", $p,"*) ;;
     *) fail "no dependency on $p" ;;

@@ -45,7 +45,7 @@ esac
 
 requires=$(q --requires)
 echo "Requires:"; echo "$requires"
-for r in 'font(liberationsans)' 'font(dejavusans)' 'libQt6Widgets.so.6()(64bit)' \
+for r in 'font(liberationsans)' 'libQt6Widgets.so.6()(64bit)' \
          'libQt6Gui.so.6()(64bit)' 'libQt6Core.so.6()(64bit)'; do
   echo "$requires" | grep -qxF "$r" || fail "no requirement of $r"
 done

@@ -50,7 +50,7 @@ TEST(MainWindow, EveryControlStandsWhereItsRowSays) {
         EXPECT_TRUE(widget->isEnabled());
         const QFont font = widget->font();
         EXPECT_EQ(font.family(), ui::platform::fontFamily(c.font.face));
-        EXPECT_EQ(font.pixelSize(), qRound(c.font.points * 4 / 3));
+        EXPECT_NEAR(font.pixelSize(), c.font.points * 4 / 3, 1) << "the layout's size";
         EXPECT_EQ(font.bold(), c.font.bold);
         EXPECT_EQ(font.underline(), c.font.underline);
         EXPECT_EQ(QFontInfo(font).family(), font.family()) << "the face is installed";

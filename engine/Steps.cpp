@@ -1,0 +1,73 @@
+#include "engine/Steps.h"
+
+#include <cassert>
+
+namespace engine {
+
+double expectedValue(const TrainerState& state, int k) {
+    assert(k >= 1 && k <= kTypedSteps);
+    const double common = state.commonDenominator;
+    const double multiplier1 = common / state.denominator1;
+    const double multiplier2 = common / state.denominator2;
+    const double newNumerator1 = multiplier1 * state.numerator1;
+    const double newNumerator2 = multiplier2 * state.numerator2;
+    switch (step(k).expects) {
+    case Quantity::Multiplier1:
+        return multiplier1;
+    case Quantity::Multiplier2:
+        return multiplier2;
+    case Quantity::NewNumerator1:
+        return newNumerator1;
+    case Quantity::NewNumerator2:
+        return newNumerator2;
+    case Quantity::ResultNumerator:
+        return isSubtraction(state.exampleId) ? newNumerator1 - newNumerator2
+                                              : newNumerator1 + newNumerator2;
+    case Quantity::CommonDenominator:
+    case Quantity::Reducible: // not typed; never asked for
+        break;
+    }
+    return common;
+}
+
+void drawStep(const TrainerState& state, int k, DrawingSurface& surface) {
+    const StepDrawing& drawing = step(k).drawing;
+    const double value = expectedValue(state, k);
+    surface.setFontSize(drawing.fontSize);
+    for (int i = 0; i < drawing.actionCount; ++i) {
+        const DrawAction& a = drawing.actions[static_cast<std::size_t>(i)];
+        switch (a.kind) {
+        case Draw::Value:
+            surface.plotPoint(a.x1, a.y1);
+            surface.printText(value);
+            break;
+        case Draw::EqualsSign:
+            surface.plotPoint(a.x1, a.y1);
+            surface.printText("=");
+            break;
+        case Draw::Line:
+            surface.drawLine(a.x1, a.y1, a.x2, a.y2);
+            break;
+        }
+    }
+}
+
+DrawnParts drawnParts(const TrainerState& state) {
+    DrawnParts parts{};
+    for (int k = 1; k <= kTypedSteps; ++k) {
+        if (state.stepAnswered[static_cast<std::size_t>(k)] == 0)
+            continue;
+        const StepDrawing& drawing = step(k).drawing;
+        for (int i = 0; i < drawing.actionCount; ++i) {
+            const DrawAction& a = drawing.actions[static_cast<std::size_t>(i)];
+            auto& part = parts[static_cast<std::size_t>(a.part)];
+            if (a.kind == Draw::Value)
+                part = expectedValue(state, k);
+            else if (!part)
+                part = 0.0;
+        }
+    }
+    return parts;
+}
+
+} // namespace engine
