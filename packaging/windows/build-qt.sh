@@ -20,7 +20,7 @@ mkdir -p "$cache"
 cache=$(cd "$cache" && pwd)
 
 # Only what the program and its tests use: Core, Gui, Widgets, Test, the
-# Windows and offscreen platform plugins (not the Direct2D one). OpenGL stays on: without it the
+# Windows and offscreen platform plugins. OpenGL stays on: without it the
 # Windows platform plugin of this version does not build. Debian's source
 # leaves out the tablet header, so there are no tablet events.
 options=(
@@ -30,7 +30,7 @@ options=(
   -DFEATURE_tabletevent=OFF
   -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_printsupport=OFF
   -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
-  -DFEATURE_direct2d=OFF -DFEATURE_vulkan=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
+  -DFEATURE_vulkan=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
   -DFEATURE_sql_sqlite=OFF -DFEATURE_testlib_selfcover=OFF
 )
 
@@ -59,8 +59,13 @@ cmake -S "$source_dir" -B "$scratch/build" -G Ninja \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   "${options[@]}" \
   >"$scratch/configure.log" 2>&1 || { tail -n 40 "$scratch/configure.log" >&2; exit 1; }
-cmake --build "$scratch/build" -j"$(nproc)" >"$scratch/build.log" 2>&1 \
-  || { tail -n 40 "$scratch/build.log" >&2; exit 1; }
+# A failed build leaves its log beside the cache, and says what failed.
+if ! cmake --build "$scratch/build" -j"$(nproc)" >"$scratch/build.log" 2>&1; then
+  cp "$scratch/build.log" "$cache/qt-build-failed.log"
+  grep -A 12 '^FAILED:' "$scratch/build.log" | head -n 60 >&2
+  echo "build-qt.sh: the Qt build failed; its log is $cache/qt-build-failed.log" >&2
+  exit 1
+fi
 cmake --install "$scratch/build" >/dev/null
 # Where the libraries came from, and the licences of what they carry inside,
 # for the notices that ship with them.
