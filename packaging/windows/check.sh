@@ -48,9 +48,12 @@ WINEPREFIX="$build/wine" WINEDEBUG=-all timeout 120 wine cmd /c exit
 # which are not here: under Wine their stand-ins are measured by another
 # engine (it finds «Нет» 22 pixels wide where Linux finds 21), so that test
 # runs on Linux only.
+# A case that fails runs again, twice at most: once in some thousand starts
+# a program under Wine ended at once without a word (seen once in four runs of
+# all the cases); a fault of the program that shows each time fails all three.
 echo "Engine and window tests under Wine"
 ctest --test-dir "$build" --output-on-failure -j"$(nproc 2>/dev/null || echo 2)" --timeout 300 \
-  -E '^TextFit\.'
+  --repeat until-pass:3 -E '^TextFit\.'
 WINEPREFIX="$build/wine" timeout 30 wineserver -k || true
 
 bash "$here/check-installer.sh" "$build"
