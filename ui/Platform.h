@@ -35,11 +35,6 @@ void prepareWindow(QWidget& window);
 // The face that stands for `face` of the layout on this system.
 QString fontFamily(FontFace face);
 
-// The pixel size at which that face draws the layout's `points`: the size at
-// 96 dots per inch, unless a text of the layout would then not fit its
-// control in this system's face.
-int fontPixelSize(FontFace face, double points, bool bold);
-
 // The window picture at `ratio` device pixels per pixel over `size` pixels,
 // drawn from what this system's build holds of it (`source`, a resource
 // path); a null image when it holds nothing sharper than the pixels stored

@@ -18,7 +18,6 @@
 #include <utility>
 #include <vector>
 
-#include "ui/Fonts.h"
 #include "ui/Platform.h"
 
 namespace ui::platform {
@@ -191,18 +190,6 @@ void prepareWindow(QWidget& window) {
 // letter of step 8's «Нет».
 QString fontFamily(FontFace) {
     return QStringLiteral("Liberation Sans");
-}
-
-// Two sizes of the layout are a pixel too large for their texts in Liberation
-// Sans: the option «Нет» in 9.75 pt needs 22 of the 21 pixels its frame leaves
-// it beside the option's circle, and the results window's longest step name in
-// bold 11.25 pt runs 8 pixels under the value column.
-int fontPixelSize(FontFace face, double points, bool bold) {
-    if (face == FontFace::MsSansSerif && points == 9.75)
-        return 12;
-    if (face == FontFace::Arial && points == 11.25 && bold)
-        return 14;
-    return pointsToPixels(points);
 }
 
 // One SVG unit to a pixel.

@@ -9,7 +9,6 @@
 #include <array>
 #include <cmath>
 
-#include "ui/Fonts.h"
 #include "ui/Platform.h"
 
 namespace ui::platform {
@@ -37,19 +36,6 @@ void prepareWindow(QWidget&) {}
 QString fontFamily(FontFace face) {
     return face == FontFace::Arial ? QStringLiteral("Arial")
                                    : QStringLiteral("Microsoft Sans Serif");
-}
-
-// Arial has the metrics of Liberation Sans, in which two sizes of the layout
-// were measured a pixel too large for their texts: the option «Нет» in
-// 9.75 pt, and the results window's longest step name in bold 11.25 pt.
-// Microsoft Sans Serif, which could not be measured here, gets the size that
-// fits in those metrics.
-int fontPixelSize(FontFace face, double points, bool bold) {
-    if (face == FontFace::MsSansSerif && points == 9.75)
-        return 12;
-    if (face == FontFace::Arial && points == 11.25 && bold)
-        return 14;
-    return pointsToPixels(points);
 }
 
 // There is no SVG renderer in the Windows build: the picture was drawn at

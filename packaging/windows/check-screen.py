@@ -24,7 +24,7 @@ NUMBERS = [str(n) for n in range(22)]
 
 def pixel_size(face, points, bold):
     """The pixel size the Windows build gives a face of the layout
-    (fontPixelSize in ui/PlatformWindows.cpp)."""
+    (pixelSize in ui/Fonts.cpp, for both systems)."""
     if face == "MsSansSerif" and points == 9.75:
         return 12
     if face == "Arial" and points == 11.25 and bold:
