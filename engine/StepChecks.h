@@ -15,11 +15,6 @@ namespace engine {
 inline constexpr const char* kVerdictRight = "- верно";
 inline constexpr const char* kVerdictWrong = "- ошибка";
 
-// The value step k asks for, computed from the current example: the common
-// denominator (1 and 7), the multipliers (2, 3), the new numerators (4, 5) and
-// the result numerator (6). REQUIRES: 1 <= k <= 7 and an example loaded.
-double expectedValue(const TrainerState& state, int step);
-
 // Confirms step k, as a press on its "Да" does: before the start nothing
 // happens; on a judged step, and on any step once the last example has been
 // settled, only the answer box is emptied; otherwise the box

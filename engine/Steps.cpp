@@ -34,8 +34,7 @@ void drawStep(const TrainerState& state, int k, DrawingSurface& surface) {
     const StepDrawing& drawing = step(k).drawing;
     const double value = expectedValue(state, k);
     surface.setFontSize(drawing.fontSize);
-    for (int i = 0; i < drawing.actionCount; ++i) {
-        const DrawAction& a = drawing.actions[static_cast<std::size_t>(i)];
+    for (const DrawAction& a : drawing.actions()) {
         switch (a.kind) {
         case Draw::Value:
             surface.plotPoint(a.x1, a.y1);
@@ -57,9 +56,7 @@ DrawnParts drawnParts(const TrainerState& state) {
     for (int k = 1; k <= kTypedSteps; ++k) {
         if (state.stepAnswered[static_cast<std::size_t>(k)] == 0)
             continue;
-        const StepDrawing& drawing = step(k).drawing;
-        for (int i = 0; i < drawing.actionCount; ++i) {
-            const DrawAction& a = drawing.actions[static_cast<std::size_t>(i)];
+        for (const DrawAction& a : step(k).drawing.actions()) {
             auto& part = parts[static_cast<std::size_t>(a.part)];
             if (a.kind == Draw::Value)
                 part = expectedValue(state, k);

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 
 #include "engine/DrawingSurface.h"
 #include "engine/TrainerState.h"
@@ -46,8 +47,10 @@ struct DrawAction {
 
 struct StepDrawing {
     double fontSize;
-    int actionCount;
-    std::array<DrawAction, 3> actions;
+    std::size_t count;
+    std::array<DrawAction, 3> list;
+
+    constexpr std::span<const DrawAction> actions() const { return {list.data(), count}; }
 };
 
 // The names of a step's controls that the windows fill; nullptr for none.
@@ -114,8 +117,8 @@ constexpr const Step& step(int k) {
 // The step that draws `part`.
 constexpr int drawingStep(Part part) {
     for (const Step& s : kStepTable) {
-        for (int i = 0; i < s.drawing.actionCount; ++i) {
-            if (s.drawing.actions[static_cast<std::size_t>(i)].part == part)
+        for (const DrawAction& a : s.drawing.actions()) {
+            if (a.part == part)
                 return s.number;
         }
     }
