@@ -28,13 +28,18 @@ bool isSet(const char* name) {
     return value && *value;
 }
 
+// The compositor's socket as the Wayland library names it.
+const char* waylandDisplay() {
+    return isSet("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : "wayland-0";
+}
+
 // Whether a Wayland compositor answers where the session says it listens,
 // found as the Wayland library finds it. Asked before the toolkit tries, since
 // the library complains on stderr of its own accord.
 bool waylandAnswers() {
     if (isSet("WAYLAND_SOCKET"))
         return true; // a connection handed over by whoever started the program
-    const char* name = isSet("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : "wayland-0";
+    const char* name = waylandDisplay();
     std::string path = name;
     if (name[0] != '/') {
         if (!isSet("XDG_RUNTIME_DIR"))
@@ -114,7 +119,7 @@ bool prepareDisplay() {
         std::fprintf(stderr,
                      "fraction-trainer: no graphical display can be reached (no Wayland "
                      "compositor answers at %s); start the program from a desktop session\n",
-                     isSet("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : "wayland-0");
+                     waylandDisplay());
         return false;
     }
     passOn = qInstallMessageHandler(holdWhileConnecting);
