@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include "frontend/MainWindowLayout.h"
+#include "frontend/ResultsWindowLayout.h"
+
 namespace app {
 
 TrainerApp::TrainerApp(engine::UniformSource* random)
@@ -11,18 +14,33 @@ TrainerApp::TrainerApp(engine::UniformSource* random)
 }
 
 void TrainerApp::connectButtons() {
-    QObject::connect(window_.startButton(), &QPushButton::clicked, &window_,
-                     [this] { trainer_.pressStart(); });
-    for (int k = 1; k <= 7; ++k) {
-        QObject::connect(window_.confirmButton(k), &QPushButton::clicked, &window_,
-                         [this, k] { trainer_.pressConfirm(k); });
+    for (const frontend::ControlLayout& c : frontend::mainWindowLayout().controls) {
+        if (const auto request = frontend::requestForClick(c.name))
+            QObject::connect(window_.button(c.name), &QPushButton::clicked, &window_,
+                             [this, r = *request] { carryOut(r, false); });
     }
-    QObject::connect(window_.nextButton(), &QPushButton::clicked, &window_,
-                     [this] { trainer_.pressNext(); });
-    QObject::connect(window_.resultsButton(), &QPushButton::clicked, &window_,
-                     [this] { trainer_.pressResults(); });
-    // "Выход" ends the program at once, whatever windows are open.
-    QObject::connect(window_.exitButton(), &QPushButton::clicked, qApp, &QCoreApplication::quit);
+    const auto keysIn = [this](const char* window) {
+        return [this, window](frontend::Key key, std::string_view focused) {
+            if (const auto request = frontend::requestForKey(window, key, focused))
+                carryOut(*request, true);
+        };
+    };
+    window_.bindKeys(keysIn(frontend::mainWindowLayout().name));
+    results_.bindKeys(keysIn(frontend::resultsWindowLayout().name));
+}
+
+void TrainerApp::carryOut(const frontend::Request& request, bool byKey) {
+    if (request.command == frontend::Command::Exit) {
+        // "Выход" ends the program at once, whatever windows are open.
+        QCoreApplication::quit();
+        return;
+    }
+    frontend::perform(trainer_, request);
+    // Bringing the results window to the front, and the main window back
+    // when it closes, is the window system's own.
+    const frontend::FocusMove move = frontend::focusAfter(request, byKey);
+    if (move.kind == frontend::FocusMove::ToControl)
+        window_.focusControl(move.control);
 }
 
 } // namespace app

@@ -1,11 +1,13 @@
 #pragma once
 
 // The program as one object: the main window, the trainer with its random
-// source, the results window, and the wiring of the eleven buttons' clicks to
-// the trainer's handlers. main() only creates and shows it; tests drive it.
+// source, the results window, and the wiring of the pupil's clicks and keys
+// to the trainer through the requests every face shares. main() only creates
+// and shows it; tests drive it.
 
 #include "engine/ClockRandom.h"
 #include "engine/Trainer.h"
+#include "frontend/Commands.h"
 #include "ui/MainWindow.h"
 #include "ui/ResultsWindowHost.h"
 
@@ -25,6 +27,7 @@ public:
 
 private:
     void connectButtons();
+    void carryOut(const frontend::Request& request, bool byKey);
 
     // Declared so that the window outlives the trainer that refers to it.
     ui::MainWindow window_;

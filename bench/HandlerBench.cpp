@@ -85,27 +85,28 @@ void runSession(int session) {
     }
     QApplication::processEvents();
 
-    timedClick("start (first press)", window.startButton());
+    timedClick("start (first press)", window.button("cmd1"));
     for (int example = 1; example <= 21; ++example) {
         const engine::TrainerState& state = trainer.trainer().state();
         for (int k = 1; k <= 7; ++k) {
             // Every other example is answered right, the rest wrong.
             const double value = engine::expectedValue(state, k) + ((example + session) % 2);
             window.answerBox(k)->setText(QString::fromStdString(engine::captionText(value)));
-            timedClick("confirm (a step judged)", window.confirmButton(k));
+            timedClick("confirm (a step judged)", window.button("Command" + std::to_string(k)));
         }
-        timedClick("confirm (a judged step again)", window.confirmButton(1 + example % 7));
+        timedClick("confirm (a judged step again)",
+                   window.button("Command" + std::to_string(1 + example % 7)));
         if (example % 5 == 0) {
             const bool open = trainer.results().window() != nullptr;
             timedClick(open ? "results (refresh, open)" : "results (window opened)",
-                       window.resultsButton());
+                       window.button("Command10"));
             if (example % 10 == 0) {
                 trainer.results().window()->close();
                 QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             }
         }
         if (example < 21)
-            timedClick("next example", window.nextButton());
+            timedClick("next example", window.button("Command9"));
     }
 }
 

@@ -20,17 +20,16 @@ public:
     virtual void plotPoint(int x, int y) = 0;
 
     // Prints `text` unchanged with its top-left corner at the current point.
+    // The engine writes numbers as text itself (surfaceText), so that every
+    // surface shows them alike.
     virtual void printText(std::string_view text) = 0;
-
-    // Prints `value` at the current point as its digits after one blank in the
-    // place of the sign (a negative number shows its "-" there instead).
-    virtual void printText(double value) = 0;
 
     // Draws a one-pixel line from (x1, y1) to (x2, y2) in the drawing colour.
     virtual void drawLine(int x1, int y1, int x2, int y2) = 0;
 
     // Tells in words what the drawing shows now, for a pupil who cannot see
-    // it; the words stay until the next call.
+    // it; the words stay until the next call. The surface is named
+    // kDrawingName (Narration.h) for assistive technology.
     virtual void describe(std::string_view words) = 0;
 
     // Erases every drawing (never the window picture or the controls) and

@@ -1,5 +1,7 @@
 #include "engine/ExerciseDrawing.h"
 
+#include "engine/NumberText.h"
+
 namespace engine {
 
 const char* operationSign(int id) {
@@ -8,15 +10,15 @@ const char* operationSign(int id) {
 
 namespace {
 
-template <typename Item> void printAt(DrawingSurface& surface, int x, int y, Item item) {
+void printAt(DrawingSurface& surface, int x, int y, std::string_view text) {
     surface.plotPoint(x, y);
-    surface.printText(item);
+    surface.printText(text);
 }
 
 // A fraction with its left edge at x: numerator, denominator, and its bar.
-void drawFraction(DrawingSurface& surface, int x, double numerator, double denominator) {
-    printAt(surface, x, 900, numerator);
-    printAt(surface, x, 1300, denominator);
+void drawFraction(DrawingSurface& surface, int x, int numerator, int denominator) {
+    printAt(surface, x, 900, surfaceText(numerator));
+    printAt(surface, x, 1300, surfaceText(denominator));
     surface.drawLine(x, 1330, x + 550, 1330);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 // The main window's controls as the engine needs them: captions, answer
-// boxes, the option group, the start button and the last-example message.
-// The window implements this; tests record it.
+// boxes, the option group, the start button, where the keyboard focus is, the
+// screen reader's voice and the last-example message. Each face's main window
+// implements this; the engine's tests record it.
 
 #include <string>
 #include <string_view>
@@ -44,14 +45,23 @@ public:
     // Whether the "Нет" option of the reducibility question is selected.
     virtual bool isOption2Selected() const = 0;
 
-    // Moves the start button to (left, top) twips, keeping its size.
+    // Moves the start button to (left, top) twips, keeping its size. Out of
+    // the client area it also leaves the Tab chain, and the focus, if it had
+    // it, goes to frontend::firstFocus.
     virtual void moveStartButton(int left, int top) = 0;
+
+    // The layout's name of the control of this window that has the keyboard
+    // focus ("t1", "Command3"), or "" for none.
+    virtual std::string focusedControl() const = 0;
 
     // Says `words` to a pupil who listens with a screen reader, without
     // changing what is on screen or where the keyboard focus is.
     virtual void announce(std::string_view words) = 0;
 
-    // Shows the last-example message box and returns once the pupil closed it.
+    // Shows the last-example message box: modal, with kLastExampleMessage,
+    // the title kMainCaption, the information icon and one OK button. It may
+    // return before the pupil closes it (a page cannot wait), for the trainer
+    // does nothing after it.
     virtual void showLastExampleMessage() = 0;
 };
 

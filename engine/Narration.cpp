@@ -205,6 +205,15 @@ std::string closedStepWords(int step) {
            " больше не проверяется, поле очищено.";
 }
 
+void say(MainControls& controls, std::string words) {
+    const std::string focused = controls.focusedControl();
+    for (const Step& s : kStepTable) {
+        if (s.controls.confirmButton && focused == s.controls.confirmButton)
+            words += " Фокус на кнопке Да шага " + std::to_string(s.number) + ".";
+    }
+    controls.announce(words);
+}
+
 std::string resultsWords(int solved, int totalErrors,
                          const std::array<int, kSteps + 1>& stepErrors) {
     std::string words = "Решено примеров " + std::to_string(solved) + ". Допущено ошибок " +

@@ -10,9 +10,13 @@
 #include <string>
 #include <string_view>
 
+#include "engine/MainControls.h"
 #include "engine/TrainerState.h"
 
 namespace engine {
+
+// The drawing surface's name for assistive technology.
+inline constexpr const char* kDrawingName = "Рисунок примера";
 
 // What the surface shows before the first example is drawn.
 inline constexpr const char* kNothingDrawnWords =
@@ -54,6 +58,12 @@ std::string closedStepWords(int step);
 // each of the eight steps (element 0 unused).
 std::string resultsWords(int solved, int totalErrors,
                          const std::array<int, kSteps + 1>& stepErrors);
+
+// Says `words` through the main window, and, where the keyboard focus rests
+// on a step's "Да", says so after them: a press of that button leaves the
+// focus where it was, and a screen reader says nothing of a focus that did
+// not move.
+void say(MainControls& controls, std::string words);
 
 // Said when the results are asked for before the first start.
 inline constexpr const char* kNoResultsWords = "Итогов пока нет, работа ещё не начата.";

@@ -1,7 +1,9 @@
 #pragma once
 
-// The results window as the engine fills it: one window at a time, created on
-// demand by the window layer.
+// The results window as the engine fills it. A face keeps at most one such
+// window: open() makes it when none is open, with its captions and its values
+// empty, and the pupil's closing it (or close()) forgets it, so that the next
+// open() makes it anew. While none is open, setValue and announce do nothing.
 
 #include <string_view>
 
@@ -32,8 +34,12 @@ public:
     virtual void setValue(ResultLabel label, std::string_view text) = 0;
 
     // Says `words` to a pupil who listens with a screen reader, once the
-    // window is in front.
+    // window is in front (held until then, so that the window's own name is
+    // heard first).
     virtual void announce(std::string_view words) = 0;
+
+    // Closes the window, if one is open; the main window takes the focus back.
+    virtual void close() = 0;
 };
 
 } // namespace engine

@@ -14,7 +14,7 @@ void confirmStep(TrainerState& state, int step, MainControls& controls, DrawingS
     int& answered = state.stepAnswered[static_cast<std::size_t>(step)];
     if (answered > 0 || state.lastExampleSettled) {
         controls.setAnswerText(step, "");
-        controls.announce(answered > 0 ? judgedAlreadyWords(step) : closedStepWords(step));
+        say(controls, answered > 0 ? judgedAlreadyWords(step) : closedStepWords(step));
         return;
     }
     state.enteredValue = readAnswerNumber(controls.answerText(step));
@@ -28,7 +28,7 @@ void confirmStep(TrainerState& state, int step, MainControls& controls, DrawingS
     ++answered;
     drawStep(state, step, surface);
     surface.describe(drawingWords(state));
-    controls.announce(verdictWords(step, state.enteredValue, right));
+    say(controls, verdictWords(step, state.enteredValue, right));
 }
 
 void judgeReducibility(TrainerState& state, const MainControls& controls) {

@@ -2,6 +2,8 @@
 
 #include <cassert>
 
+#include "engine/NumberText.h"
+
 namespace engine {
 
 double expectedValue(const TrainerState& state, int k) {
@@ -32,7 +34,7 @@ double expectedValue(const TrainerState& state, int k) {
 
 void drawStep(const TrainerState& state, int k, DrawingSurface& surface) {
     const StepDrawing& drawing = step(k).drawing;
-    const double value = expectedValue(state, k);
+    const std::string value = surfaceText(expectedValue(state, k));
     surface.setFontSize(drawing.fontSize);
     for (const DrawAction& a : drawing.actions()) {
         switch (a.kind) {

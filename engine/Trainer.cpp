@@ -35,8 +35,21 @@ void Trainer::pressStart() {
 
 void Trainer::showExample() {
     drawExample(state_, surface_);
-    surface_.describe(drawingWords(state_));
-    controls_.announce(exampleWords(state_));
+    surface_.describe(drawnWords());
+    say(controls_, exampleWords(state_));
+}
+
+std::string Trainer::drawnWords() const {
+    return state_.exampleNumber == 0 ? kNothingDrawnWords : drawingWords(state_);
+}
+
+void Trainer::repeatExample() {
+    // Only repeats: the pupil has not moved, so nothing is said of the focus.
+    controls_.announce(drawnWords());
+}
+
+void Trainer::closeResults() {
+    results_.close();
 }
 
 void Trainer::pressConfirm(int step) {

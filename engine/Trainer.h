@@ -5,6 +5,8 @@
 // controls and drawing surface. The window wires its clicks here and never
 // decides anything itself.
 
+#include <string>
+
 #include "engine/DrawingSurface.h"
 #include "engine/MainControls.h"
 #include "engine/ResultsView.h"
@@ -49,12 +51,21 @@ public:
     // "Результат": shows the summary in the results window.
     void pressResults();
 
+    // Says the example and its worked solution as far as it is drawn, or that
+    // none is shown yet; changes nothing on screen.
+    void repeatExample();
+
+    // Closes the results window.
+    void closeResults();
+
     const TrainerState& state() const { return state_; }
 
 private:
     void settleExample();
     // Draws the loaded example, describes it and says it aloud.
     void showExample();
+    // What the surface shows now, in words.
+    std::string drawnWords() const;
 
     TrainerState state_;
     MainControls& controls_;

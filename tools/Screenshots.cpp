@@ -20,7 +20,7 @@ namespace {
 
 void answer(ui::MainWindow& w, int step, double value) {
     w.answerBox(step)->setText(QString::number(value));
-    w.confirmButton(step)->click();
+    w.button("Command" + std::to_string(step))->click();
 }
 
 // Closes the last-example message as soon as it is shown.
@@ -29,7 +29,7 @@ void pressNext(ui::MainWindow& w) {
         if (QWidget* box = QApplication::activeModalWidget())
             box->close();
     });
-    w.nextButton()->click();
+    w.button("Command9")->click();
 }
 
 bool save(QWidget& window, const QString& path) {
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
 
     // The first example with five steps worked, one of them wrong.
-    w.startButton()->click();
+    w.button("cmd1")->click();
     const engine::TrainerState& s = trainer.trainer().state();
     for (int k = 1; k <= 5; ++k)
         answer(w, k, engine::expectedValue(s, k) + (k == 3 ? 1 : 0));
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
         }
         pressNext(w);
     }
-    w.resultsButton()->click();
+    w.button("Command10")->click();
     QApplication::processEvents();
     if (ui::ResultsWindow* results = trainer.results().window())
         ok = save(*results, folder + QStringLiteral("/results-window.png")) && ok;

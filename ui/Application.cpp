@@ -29,7 +29,7 @@ void prepareApplication(QApplication& app) {
     installAccessibility();
     loadToolkitTranslation(app);
     app.setStyle(new TrainerStyle); // the application takes ownership
-    app.setFont(makeFont(FontFace::Arial, 9));
+    app.setFont(makeFont(frontend::FontFace::Arial, 9));
 }
 
 } // namespace ui

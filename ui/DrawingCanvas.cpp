@@ -4,7 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "engine/NumberText.h"
+#include "engine/Narration.h"
 #include "ui/Fonts.h"
 #include "ui/FormBuilder.h"
 
@@ -13,34 +13,35 @@ namespace {
 
 // The pixels a print may touch: its advance and its ink, with a margin for
 // antialiasing. Repainting only these keeps a step's click cheap.
-QRect printRect(FontFace face, double fontSize, int x, int y, const std::string& text) {
+QRect printRect(frontend::FontFace face, double fontSize, int x, int y, const std::string& text) {
     const QFontMetrics metrics(makeFont(face, fontSize));
     const QString shown = QString::fromStdString(text);
-    const QPoint origin(twipsToPixels(x), twipsToPixels(y));
+    const QPoint origin(frontend::twipsToPixels(x), frontend::twipsToPixels(y));
     const QRect advance(origin, QSize(metrics.horizontalAdvance(shown), metrics.height()));
     const QRect ink = metrics.boundingRect(shown).translated(origin + QPoint(0, metrics.ascent()));
     return advance.united(ink).adjusted(-2, -2, 2, 2);
 }
 
 QRect lineRect(int x1, int y1, int x2, int y2) {
-    return QRect(QPoint(twipsToPixels(x1), twipsToPixels(y1)),
-                 QPoint(twipsToPixels(x2), twipsToPixels(y2)))
+    return QRect(QPoint(frontend::twipsToPixels(x1), frontend::twipsToPixels(y1)),
+                 QPoint(frontend::twipsToPixels(x2), frontend::twipsToPixels(y2)))
         .normalized()
         .adjusted(-1, -1, 1, 1);
 }
 
-QSize clientSize(const WindowLayout& layout) {
-    return {twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight)};
+QSize clientSize(const frontend::WindowLayout& layout) {
+    return {frontend::twipsToPixels(layout.clientWidth),
+            frontend::twipsToPixels(layout.clientHeight)};
 }
 
 } // namespace
 
-DrawingCanvas::DrawingCanvas(const WindowLayout& layout, QWidget* window)
-    : QWidget(window), picture_(layout.picture, layout.pictureSource, clientSize(layout)),
+DrawingCanvas::DrawingCanvas(const frontend::WindowLayout& layout, QWidget* window)
+    : QWidget(window), picture_(layout.picture, clientSize(layout)),
       colour_(toColor(layout.drawingColour)), face_(layout.drawingFont.face),
       fontSize_(layout.drawingFont.points) {
     setObjectName(QStringLiteral("surface"));
-    setAccessibleName(QStringLiteral("Рисунок примера"));
+    setAccessibleName(QString::fromUtf8(engine::kDrawingName));
     setGeometry(QRect(QPoint(0, 0), clientSize(layout)));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent, !picture_.isNull());
@@ -59,17 +60,20 @@ void DrawingCanvas::setFontSize(double points) {
 void DrawingCanvas::plotPoint(int x, int y) {
     currentX_ = x;
     currentY_ = y;
-    add({Kind::Point, x, y, 0, 0, 0, {}, QRect(twipsToPixels(x), twipsToPixels(y), 1, 1)});
+    add({Kind::Point,
+         x,
+         y,
+         0,
+         0,
+         0,
+         {},
+         QRect(frontend::twipsToPixels(x), frontend::twipsToPixels(y), 1, 1)});
 }
 
 void DrawingCanvas::printText(std::string_view text) {
     std::string shown(text);
     const QRect area = printRect(face_, fontSize_, currentX_, currentY_, shown);
     add({Kind::Print, currentX_, currentY_, 0, 0, fontSize_, std::move(shown), area});
-}
-
-void DrawingCanvas::printText(double value) {
-    printText(engine::surfaceText(value));
 }
 
 void DrawingCanvas::drawLine(int x1, int y1, int x2, int y2) {
@@ -111,14 +115,14 @@ void DrawingCanvas::paintEvent(QPaintEvent* event) {
     for (const Drawn& d : drawn_) {
         if (!d.area.intersects(event->rect()))
             continue; // clipped away anyway; skipping saves laying out its text
-        const int x = twipsToPixels(d.x1);
-        const int y = twipsToPixels(d.y1);
+        const int x = frontend::twipsToPixels(d.x1);
+        const int y = frontend::twipsToPixels(d.y1);
         switch (d.kind) {
         case Kind::Point:
             painter.fillRect(QRect(x, y, 1, 1), colour_);
             break;
         case Kind::Line:
-            painter.drawLine(x, y, twipsToPixels(d.x2), twipsToPixels(d.y2));
+            painter.drawLine(x, y, frontend::twipsToPixels(d.x2), frontend::twipsToPixels(d.y2));
             break;
         case Kind::Print: {
             const QFont font = makeFont(face_, d.fontSize);

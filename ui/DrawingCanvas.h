@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "engine/DrawingSurface.h"
-#include "ui/LayoutTypes.h"
+#include "frontend/LayoutTypes.h"
 #include "ui/WindowPicture.h"
 
 namespace ui {
@@ -23,12 +23,11 @@ class DrawingCanvas final : public QWidget, public engine::DrawingSurface {
 public:
     // Covers the client area of `window` as laid out by `layout`, below every
     // control created after it.
-    DrawingCanvas(const WindowLayout& layout, QWidget* window);
+    DrawingCanvas(const frontend::WindowLayout& layout, QWidget* window);
 
     void setFontSize(double points) override;
     void plotPoint(int x, int y) override;
     void printText(std::string_view text) override;
-    void printText(double value) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
     void clear() override;
     // The words become the surface's accessible description.
@@ -59,7 +58,7 @@ private:
 
     WindowPicture picture_;
     QColor colour_;
-    FontFace face_;
+    frontend::FontFace face_;
     double fontSize_;
     int currentX_ = 0;
     int currentY_ = 0;

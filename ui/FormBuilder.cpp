@@ -8,10 +8,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <algorithm>
-#include <vector>
 
-#include "engine/Steps.h"
+#include "frontend/Layout.h"
 #include "ui/Fonts.h"
 #include "ui/Placement.h"
 #include "ui/Platform.h"
@@ -19,49 +17,43 @@
 namespace ui {
 namespace {
 
-Qt::Alignment toAlignment(Align align) {
+Qt::Alignment toAlignment(frontend::Align align) {
     switch (align) {
-    case Align::Right:
+    case frontend::Align::Right:
         return Qt::AlignRight;
-    case Align::Centre:
+    case frontend::Align::Centre:
         return Qt::AlignHCenter;
-    case Align::Left:
+    case frontend::Align::Left:
         break;
     }
     return Qt::AlignLeft;
 }
 
-QRect toPixels(const ControlLayout& c) {
+QRect toPixels(const frontend::ControlLayout& c) {
+    using frontend::twipsToPixels;
     return {twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
             twipsToPixels(c.height)};
 }
 
 void setColours(QWidget& widget, QPalette::ColorRole fillRole, QPalette::ColorRole textRole,
-                const ControlLayout& c) {
+                const frontend::ControlLayout& c) {
     QPalette palette = widget.palette();
-    if (c.fill != kSystemColour) {
+    if (c.fill != frontend::kSystemColour) {
         palette.setColor(fillRole, toColor(c.fill));
         if (fillRole == QPalette::Button) // Fusion shades buttons from both roles
             palette.setColor(QPalette::Window, toColor(c.fill));
     }
     // A system text colour is the platform's own, not one the control would
     // otherwise take over from a coloured frame around it.
-    palette.setColor(textRole, c.text != kSystemColour ? toColor(c.text)
-                                                       : QApplication::palette().color(textRole));
+    palette.setColor(textRole, c.text != frontend::kSystemColour
+                                   ? toColor(c.text)
+                                   : QApplication::palette().color(textRole));
     widget.setPalette(palette);
 }
 
 // Marks a label that reads its own text: Qt would read an empty label as the
 // caption that names it.
 constexpr const char* kReadsOwnText = "trainerReadsOwnText";
-
-QString describe(const Description& d) {
-    QString text = QString::fromUtf8(d.text);
-    if (d.step > 0)
-        text.replace(QLatin1String("%1"), QString::number(d.step))
-            .replace(QLatin1String("%2"), QString::fromUtf8(engine::step(d.step).name));
-    return text;
-}
 
 // Makes `caption` name `named` for assistive technology: the caption's buddy
 // is "labelled by" it, which changes nothing on screen while the caption
@@ -72,11 +64,11 @@ void nameAfter(QLabel& caption, QWidget& named) {
         named.setAccessibleName(caption.text());
 }
 
-QWidget* createControl(const ControlLayout& c, QWidget* parent) {
+QWidget* createControl(const frontend::ControlLayout& c, QWidget* parent) {
     const QString caption = QString::fromUtf8(c.caption);
     QWidget* widget = nullptr;
     switch (c.kind) {
-    case ControlKind::Label: {
+    case frontend::ControlKind::Label: {
         auto* label = new QLabel(parent);
         // Marked before it has any text, so before assistive technology first
         // asks for it.
@@ -94,21 +86,21 @@ QWidget* createControl(const ControlLayout& c, QWidget* parent) {
         widget = label;
         break;
     }
-    case ControlKind::TextBox: {
+    case frontend::ControlKind::TextBox: {
         auto* box = new QLineEdit(caption, parent);
         box->setAlignment(toAlignment(c.align) | Qt::AlignVCenter);
         setColours(*box, QPalette::Base, QPalette::Text, c);
         widget = box;
         break;
     }
-    case ControlKind::PushButton: {
+    case frontend::ControlKind::PushButton: {
         auto* button = new QPushButton(caption, parent);
         button->setAutoDefault(false);
         setColours(*button, QPalette::Button, QPalette::ButtonText, c);
         widget = button;
         break;
     }
-    case ControlKind::Frame: {
+    case frontend::ControlKind::Frame: {
         auto* frame = new QGroupBox(caption, parent);
         frame->setAlignment(toAlignment(c.align));
         setColours(*frame, QPalette::Window, QPalette::WindowText, c);
@@ -116,7 +108,7 @@ QWidget* createControl(const ControlLayout& c, QWidget* parent) {
         widget = frame;
         break;
     }
-    case ControlKind::OptionButton: {
+    case frontend::ControlKind::OptionButton: {
         auto* option = new QRadioButton(caption, parent);
         option->setChecked(c.selected);
         option->setBackgroundRole(QPalette::Window); // buttons fill with Button otherwise
@@ -132,11 +124,6 @@ QWidget* createControl(const ControlLayout& c, QWidget* parent) {
     return widget;
 }
 
-bool takesFocus(ControlKind kind) {
-    return kind == ControlKind::TextBox || kind == ControlKind::PushButton ||
-           kind == ControlKind::OptionButton;
-}
-
 } // namespace
 
 QColor toColor(std::uint32_t rgb) {
@@ -144,12 +131,12 @@ QColor toColor(std::uint32_t rgb) {
                   static_cast<int>(rgb & 0xFF));
 }
 
-void applyWindowLayout(QWidget& window, const WindowLayout& layout) {
+void applyWindowLayout(QWidget& window, const frontend::WindowLayout& layout) {
     window.setObjectName(QString::fromLatin1(layout.name));
     window.setWindowTitle(QString::fromUtf8(layout.caption));
     // A pixmap read from a file goes through Qt's pixmap cache, so the results
     // window, built anew at every opening, decodes its icon only once.
-    window.setWindowIcon(QIcon(QPixmap(QString::fromLatin1(layout.icon))));
+    window.setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icons/%1.png").arg(layout.icon))));
     Qt::WindowFlags flags =
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     if (layout.minimizeButton)
@@ -157,12 +144,13 @@ void applyWindowLayout(QWidget& window, const WindowLayout& layout) {
     if (layout.maximizeButton)
         flags |= Qt::WindowMaximizeButtonHint;
     window.setWindowFlags(flags);
-    if (layout.fill != kSystemColour) {
+    if (layout.fill != frontend::kSystemColour) {
         QPalette palette = window.palette();
         palette.setColor(QPalette::Window, toColor(layout.fill));
         window.setPalette(palette);
         window.setAutoFillBackground(true);
     }
+    using frontend::twipsToPixels;
     const QRect client(twipsToPixels(layout.screenLeft), twipsToPixels(layout.screenTop),
                        twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
     placeOnScreen(window, client);
@@ -171,34 +159,37 @@ void applyWindowLayout(QWidget& window, const WindowLayout& layout) {
     platform::prepareWindow(window);
 }
 
-Form buildControls(QWidget& window, const WindowLayout& layout) {
+Form buildControls(QWidget& window, const frontend::WindowLayout& layout) {
     Form form(window);
-    std::vector<std::pair<const ControlLayout*, QWidget*>> built;
-    built.reserve(layout.controls.size());
-    for (const ControlLayout& c : layout.controls) {
+    for (const frontend::ControlLayout& c : layout.controls) {
         QWidget* parent =
             c.container ? form.byName_.value(QByteArray(c.container), &window) : &window;
-        QWidget* widget = createControl(c, parent);
-        form.byName_.insert(QByteArray(c.name), widget);
-        built.emplace_back(&c, widget);
+        form.byName_.insert(QByteArray(c.name), createControl(c, parent));
     }
-    for (const auto& [c, widget] : built) {
-        if (c->kind != ControlKind::Label)
-            widget->raise();
-        if (c->description.text)
-            widget->setAccessibleDescription(describe(c->description));
-        if (c->labelledBy)
-            nameAfter(form.get<QLabel>(c->labelledBy), *widget);
+    for (const frontend::ControlLayout& c : layout.controls) {
+        QWidget& widget = form.get<QWidget>(c.name);
+        if (frontend::stackLevel(c) > 0)
+            widget.raise();
+        if (c.description.text)
+            widget.setAccessibleDescription(
+                QString::fromStdString(frontend::describe(c.description)));
+        if (c.labelledBy)
+            nameAfter(form.get<QLabel>(c.labelledBy), widget);
     }
-    std::vector<std::pair<const ControlLayout*, QWidget*>> focusable;
-    std::copy_if(built.begin(), built.end(), std::back_inserter(focusable),
-                 [](const auto& entry) { return takesFocus(entry.first->kind); });
-    std::stable_sort(focusable.begin(), focusable.end(), [](const auto& a, const auto& b) {
-        return a.first->tabIndex < b.first->tabIndex;
-    });
-    for (std::size_t i = 1; i < focusable.size(); ++i)
-        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    QWidget* previous = nullptr;
+    for (const frontend::ControlLayout* c : frontend::tabChain(layout)) {
+        QWidget* next = &form.get<QWidget>(c->name);
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
     return form;
+}
+
+std::string focusedName(const QWidget& window) {
+    const QWidget* focused = QApplication::focusWidget();
+    return focused && window.isAncestorOf(focused) ? focused->objectName().toStdString()
+                                                   : std::string();
 }
 
 QWidget* Form::find(std::string_view name) const {

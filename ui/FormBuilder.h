@@ -8,9 +8,10 @@
 #include <QHash>
 #include <QString>
 #include <QWidget>
+#include <string>
 #include <string_view>
 
-#include "ui/LayoutTypes.h"
+#include "frontend/LayoutTypes.h"
 
 namespace ui {
 
@@ -34,7 +35,7 @@ public:
     }
 
 private:
-    friend Form buildControls(QWidget& window, const WindowLayout& layout);
+    friend Form buildControls(QWidget& window, const frontend::WindowLayout& layout);
     QWidget* find(std::string_view name) const;
     void reportMissing(std::string_view name) const;
 
@@ -44,12 +45,15 @@ private:
 
 // Sets the window's name, caption, icon, fill, fixed client size, title-bar
 // buttons and the screen position of its client area.
-void applyWindowLayout(QWidget& window, const WindowLayout& layout);
+void applyWindowLayout(QWidget& window, const frontend::WindowLayout& layout);
 
 // Creates every control of `layout` as a child of `window` (or of its frame),
-// raises boxes, buttons and frames above the labels, chains the tab order by
-// tab index, and gives each control its description and its naming caption.
-Form buildControls(QWidget& window, const WindowLayout& layout);
+// stacks them and chains the Tab order as the layout says, and gives each
+// control its description and its naming caption.
+Form buildControls(QWidget& window, const frontend::WindowLayout& layout);
+
+// The name of the control of `window` that has the keyboard focus, or "".
+std::string focusedName(const QWidget& window);
 
 QColor toColor(std::uint32_t rgb);
 

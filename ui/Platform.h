@@ -9,7 +9,7 @@
 #include <QSize>
 #include <QString>
 
-#include "ui/LayoutTypes.h"
+#include "frontend/LayoutTypes.h"
 
 class QWidget;
 
@@ -33,13 +33,13 @@ bool displayReady();
 void prepareWindow(QWidget& window);
 
 // The face that stands for `face` of the layout on this system.
-QString fontFamily(FontFace face);
+QString fontFamily(frontend::FontFace face);
 
 // The window picture at `ratio` device pixels per pixel over `size` pixels,
 // drawn from what this system's build holds of it (`source`, a resource
 // path); a null image when it holds nothing sharper than the pixels stored
 // for ratio 1, which are then scaled.
-QImage drawPicture(const char* source, QSize size, qreal ratio);
+QImage drawPicture(const QString& source, QSize size, qreal ratio);
 
 // Tells this system's screen readers that the unseen notification
 // `announcer`, just shown anew, says `words`, where its appearing alone

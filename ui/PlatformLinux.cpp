@@ -193,13 +193,13 @@ void prepareWindow(QWidget& window) {
 // Liberation Sans has Arial's metrics, and stands for MS Sans Serif too,
 // whose letters are about as wide; DejaVu Sans, a seventh wider, lost the last
 // letter of step 8's «Нет».
-QString fontFamily(FontFace) {
+QString fontFamily(frontend::FontFace) {
     return QStringLiteral("Liberation Sans");
 }
 
 // One SVG unit to a pixel.
-QImage drawPicture(const char* source, QSize size, qreal ratio) {
-    QSvgRenderer svg(QString::fromLatin1(source));
+QImage drawPicture(const QString& source, QSize size, qreal ratio) {
+    QSvgRenderer svg(source);
     if (!svg.isValid())
         return {};
     QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);

@@ -33,18 +33,18 @@ void prepareWindow(QWidget&) {}
 // 18 pixels Qt asks for Arial instead. Microsoft Sans Serif is the same
 // design as a scalable TrueType face with Cyrillic letters, and every
 // Windows 10 and 11 has it.
-QString fontFamily(FontFace face) {
-    return face == FontFace::Arial ? QStringLiteral("Arial")
-                                   : QStringLiteral("Microsoft Sans Serif");
+QString fontFamily(frontend::FontFace face) {
+    return face == frontend::FontFace::Arial ? QStringLiteral("Arial")
+                                             : QStringLiteral("Microsoft Sans Serif");
 }
 
 // There is no SVG renderer in the Windows build: the picture was drawn at
 // 125, 150, 175 and 200 % when the program was built, each of its client
 // area's device pixels, and is stored beside its source as NAME-PERCENT.png.
 // A ratio in between takes the next larger picture, scaled down smoothly.
-QImage drawPicture(const char* source, QSize size, qreal ratio) {
+QImage drawPicture(const QString& source, QSize size, qreal ratio) {
     static constexpr std::array kPercents = {125, 150, 175, 200};
-    QString path = QString::fromLatin1(source);
+    QString path = source;
     if (!path.endsWith(QLatin1String(".svg")))
         return {};
     path.chop(4);

@@ -1,26 +1,24 @@
 #include "ui/ResultsWindow.h"
 
 #include <QEvent>
-#include <QKeySequence>
 #include <QLabel>
-#include <QShortcut>
 #include <utility>
 
 #include "engine/Steps.h"
+#include "frontend/ResultsWindowLayout.h"
 #include "ui/Announcer.h"
 #include "ui/FormBuilder.h"
-#include "ui/ResultsWindowLayout.h"
 
 namespace ui {
 
-ResultsWindow::ResultsWindow() {
-    const WindowLayout& layout = resultsWindowLayout();
+ResultsWindow::ResultsWindow(const KeyHandler& keys) {
+    const frontend::WindowLayout& layout = frontend::resultsWindowLayout();
     applyWindowLayout(*this, layout);
     setAttribute(Qt::WA_DeleteOnClose);
-    takeValues(buildControls(*this, layout));
+    const Form form = buildControls(*this, layout);
+    takeValues(form);
     announcer_ = new Announcer(this);
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
+    bindKeys(*this, form, layout, keys);
 }
 
 void ResultsWindow::takeValues(const Form& form) {

@@ -2,13 +2,14 @@
 
 // The results window "Form2", built from its layout table: captions and value
 // labels only. It is a snapshot, changed only when the trainer fills it.
-// Esc closes it; a screen reader hears the whole summary when it is filled.
+// A screen reader hears the whole summary when it is filled.
 
 #include <QWidget>
 #include <array>
 
 #include "engine/ResultsView.h"
 #include "ui/FormBuilder.h"
+#include "ui/KeyBindings.h"
 
 class QLabel;
 
@@ -18,8 +19,9 @@ class Announcer;
 
 class ResultsWindow final : public QWidget {
 public:
-    // Created without an owner and destroyed when the pupil closes it.
-    ResultsWindow();
+    // Created without an owner and destroyed when the pupil closes it; the
+    // keys that count in it go to `keys`.
+    explicit ResultsWindow(const KeyHandler& keys);
 
     void setValue(engine::ResultLabel label, std::string_view text);
     QString value(engine::ResultLabel label) const;

@@ -10,7 +10,7 @@ ResultsWindowHost::~ResultsWindowHost() {
 
 void ResultsWindowHost::open() {
     if (!window_)
-        window_ = new ResultsWindow();
+        window_ = new ResultsWindow(keys_);
     window_->show();
     window_->raise();
     window_->activateWindow();
@@ -19,6 +19,11 @@ void ResultsWindowHost::open() {
 void ResultsWindowHost::announce(std::string_view words) {
     if (window_)
         window_->announce(toQString(words));
+}
+
+void ResultsWindowHost::close() {
+    if (window_)
+        window_->close();
 }
 
 void ResultsWindowHost::setValue(engine::ResultLabel label, std::string_view text) {

@@ -5,6 +5,7 @@
 // closes it, so that the next request creates it anew.
 
 #include <QPointer>
+#include <utility>
 
 #include "engine/ResultsView.h"
 #include "ui/ResultsWindow.h"
@@ -21,12 +22,17 @@ public:
     void open() override;
     void setValue(engine::ResultLabel label, std::string_view text) override;
     void announce(std::string_view words) override;
+    void close() override;
+
+    // The keys that count in the results windows go to `handler`.
+    void bindKeys(KeyHandler handler) { keys_ = std::move(handler); }
 
     // The open window, or nullptr once closed or never opened.
     ResultsWindow* window() const { return window_; }
 
 private:
     QPointer<ResultsWindow> window_;
+    KeyHandler keys_;
 };
 
 } // namespace ui

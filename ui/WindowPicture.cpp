@@ -7,10 +7,10 @@
 namespace ui {
 namespace {
 
-QImage storedPicture(const char* path, QSize size) {
-    if (!path)
+QImage storedPicture(const char* name, QSize size) {
+    if (!name)
         return {};
-    const QResource raw(QString::fromLatin1(path));
+    const QResource raw(QStringLiteral(":/pictures/%1.rgb32").arg(name));
     if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression ||
         raw.size() != qint64(size.width()) * size.height() * 4)
         return {};
@@ -25,16 +25,17 @@ QImage storedPicture(const char* path, QSize size) {
 
 } // namespace
 
-WindowPicture::WindowPicture(const char* pixels, const char* source, QSize size)
-    : stored_(storedPicture(pixels, size)), source_(source) {}
+WindowPicture::WindowPicture(const char* name, QSize size)
+    : stored_(storedPicture(name, size)),
+      source_(name ? QStringLiteral(":/pictures/%1.svg").arg(name) : QString()) {}
 
 const QImage& WindowPicture::at(qreal ratio) {
-    if (ratio == 1.0 || !source_ || stored_.isNull())
+    if (ratio == 1.0 || source_.isEmpty() || stored_.isNull())
         return stored_;
     if (sharp_.isNull() || sharp_.devicePixelRatio() != ratio) {
         sharp_ = platform::drawPicture(source_, stored_.size(), ratio);
         if (sharp_.isNull())
-            source_ = nullptr; // the stored pixels, scaled, from now on
+            source_.clear(); // the stored pixels, scaled, from now on
     }
     return sharp_.isNull() ? stored_ : sharp_;
 }

@@ -10,14 +10,17 @@
 
 #include <QImage>
 #include <QSize>
+#include <QString>
 
 namespace ui {
 
 class WindowPicture {
 public:
-    // `pixels` and `source` are resource paths; either may be nullptr. A
-    // stored picture of the wrong size or compressed counts as none.
-    WindowPicture(const char* pixels, const char* source, QSize size);
+    // `name` is the layout's name of the picture, or nullptr for none: its
+    // pixels are stored as :/pictures/NAME.rgb32, its source as
+    // :/pictures/NAME.svg. A stored picture of the wrong size or compressed
+    // counts as none.
+    WindowPicture(const char* name, QSize size);
 
     bool isNull() const { return stored_.isNull(); }
 
@@ -25,9 +28,9 @@ public:
     const QImage& at(qreal ratio);
 
 private:
-    QImage stored_;      // at ratio 1
-    const char* source_; // drawn from at other ratios; nullptr once it failed
-    QImage sharp_;       // drawn for the last ratio other than 1
+    QImage stored_;  // at ratio 1
+    QString source_; // drawn from at other ratios; empty once it failed
+    QImage sharp_;   // drawn for the last ratio other than 1
 };
 
 } // namespace ui

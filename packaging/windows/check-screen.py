@@ -24,7 +24,7 @@ NUMBERS = [str(n) for n in range(22)]
 
 def pixel_size(face, points, bold):
     """The pixel size the Windows build gives a face of the layout
-    (pixelSize in ui/Fonts.cpp, for both systems)."""
+    (pixelSize in frontend/Fonts.cpp, for every face)."""
     if face == "MsSansSerif" and points == 9.75:
         return 12
     if face == "Arial" and points == 11.25 and bold:
@@ -34,8 +34,8 @@ def pixel_size(face, points, bold):
 
 def layout(source, window):
     """name -> (left, top, width, height, pixel size, bold, fill) from the table."""
-    path = pathlib.Path(source) / "ui" / ("MainWindowLayout.cpp" if window == "main"
-                                         else "ResultsWindowLayout.cpp")
+    path = pathlib.Path(source) / "frontend" / ("MainWindowLayout.cpp" if window == "main"
+                                               else "ResultsWindowLayout.cpp")
     rows = {}
     pattern = re.compile(r'\{"(\w+)", ControlKind::Label, [^,]+, "[^"]*", (\d+), (\d+), (\d+), '
                          r'(\d+), \d+, \{FontFace::(\w+), ([\d.]+), (true|false), (?:true|false)\}, '

@@ -13,12 +13,12 @@ TEST(DrawExample, Id16DrawsTwoFifteenthsPlusFiveTwelfthsAndAnEmptyTemplate) {
     // clang-format off
     EXPECT_EQ(surface.ops, (Ops{
                                "font 20",
-                               "point 3100 900", "number 2",
-                               "point 3100 1300", "number 15",
+                               "point 3100 900", "text  2",
+                               "point 3100 1300", "text  15",
                                "line 3100 1330 3650 1330",
                                "point 3800 1110", "text +",
-                               "point 4100 900", "number 5",
-                               "point 4100 1300", "number 12",
+                               "point 4100 900", "text  5",
+                               "point 4100 1300", "text  12",
                                "line 4100 1330 4650 1330",
                                "point 4800 1110", "text =",
                                "line 5150 1330 5700 1330",
@@ -32,11 +32,11 @@ TEST(DrawExample, Id3DrawsMinusBetweenTheFractionsAndTheBars) {
     fakes::RecordingSurface surface;
     engine::drawExample(fakes::loaded(3), surface);
     ASSERT_EQ(surface.ops.size(), 19u);
-    EXPECT_EQ(surface.ops[2], "number 1");
-    EXPECT_EQ(surface.ops[4], "number 2");
+    EXPECT_EQ(surface.ops[2], "text  1");
+    EXPECT_EQ(surface.ops[4], "text  2");
     EXPECT_EQ(surface.ops[7], "text -");
-    EXPECT_EQ(surface.ops[9], "number 1");
-    EXPECT_EQ(surface.ops[11], "number 3");
+    EXPECT_EQ(surface.ops[9], "text  1");
+    EXPECT_EQ(surface.ops[11], "text  3");
     EXPECT_EQ(surface.ops[18], "text -");
 }
 

@@ -20,7 +20,8 @@
 namespace fakes {
 
 // Records each operation as one line: "font 20", "point 3100 900",
-// "text +", "number 2", "line 3100 1330 3650 1330", "clear".
+// "text +", "text  2" (a number as the engine writes it), "line 3100 1330
+// 3650 1330", "clear".
 class RecordingSurface final : public engine::DrawingSurface {
 public:
     void setFontSize(double points) override { add("font " + engine::captionText(points)); }
@@ -28,7 +29,6 @@ public:
         add("point " + std::to_string(x) + " " + std::to_string(y));
     }
     void printText(std::string_view text) override { add("text " + std::string(text)); }
-    void printText(double value) override { add("number " + engine::captionText(value)); }
     void drawLine(int x1, int y1, int x2, int y2) override {
         add("line " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) +
             " " + std::to_string(y2));
@@ -66,6 +66,7 @@ public:
     void moveStartButton(int left, int top) override {
         log.push_back("move " + std::to_string(left) + " " + std::to_string(top));
     }
+    std::string focusedControl() const override { return focused; }
     void showLastExampleMessage() override {
         ++messages;
         log.push_back("message");
@@ -79,6 +80,7 @@ public:
     std::map<int, std::string> captions;
     std::map<int, std::string> boxes;
     bool option2 = false;
+    std::string focused; // the control that has the keyboard focus
     int messages = 0;
     std::vector<std::string> log;
     std::vector<std::string> said; // kept apart from the log
@@ -92,7 +94,9 @@ public:
         order.push_back(static_cast<int>(label));
     }
     void announce(std::string_view words) override { said.emplace_back(words); }
+    void close() override { ++closes; }
     int opens = 0;
+    int closes = 0;
     std::vector<std::string> said;
     std::map<int, std::string> values;
     std::vector<int> order;

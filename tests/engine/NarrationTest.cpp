@@ -70,6 +70,23 @@ TEST(Narration, TheTrainerSaysTheExampleTheVerdictsAndTheDrawing) {
     EXPECT_EQ(rig.surface.description, next);
 }
 
+TEST(Narration, F2RepeatsTheDrawingAndAFocusLeftOnDaIsSaid) {
+    fakes::Rig rig;
+    rig.trainer.repeatExample();
+    EXPECT_EQ(rig.controls.said, std::vector<std::string>{engine::kNothingDrawnWords});
+    rig.controls.focused = "Command2"; // Space on step 2's "Да" leaves the focus there
+    rig.start();
+    EXPECT_EQ(rig.controls.said.back(),
+              "Пример 1 из 21, две пятнадцатых плюс пять двенадцатых. Фокус на кнопке Да шага 2.");
+    rig.answer(2, "4");
+    EXPECT_EQ(rig.controls.said.back(), "Шаг 2, ответ 4, верно. Фокус на кнопке Да шага 2.");
+    rig.trainer.repeatExample(); // only repeats: the pupil has not moved
+    EXPECT_EQ(rig.controls.said.back(), rig.surface.description);
+    rig.controls.focused = "t3";
+    rig.answer(2, "4");
+    EXPECT_EQ(rig.controls.said.back(), "Шаг 2 уже проверен, поле очищено.");
+}
+
 TEST(Narration, TheResultsAreSaidOnceWritten) {
     fakes::Rig rig;
     fakes::FakeResults& view = rig.results;

@@ -62,7 +62,7 @@ TEST(NextExample, ClearsEverythingInOrderAndDrawsTheNextOnAFreshSurface) {
     ASSERT_FALSE(rig.surface.ops.empty());
     EXPECT_EQ(rig.surface.ops.front(), "clear");
     EXPECT_EQ(rig.surface.ops[1], "font 20");
-    EXPECT_EQ(rig.surface.ops[3], "number 1"); // id 3: 1/2 - 1/3
+    EXPECT_EQ(rig.surface.ops[3], "text  1"); // id 3: 1/2 - 1/3
     EXPECT_EQ(rig.surface.ops.back(), "text -");
     EXPECT_EQ(rig.state().exampleId, 3);
     for (int k = 1; k <= 7; ++k)

@@ -26,8 +26,8 @@ TEST(Start, SeededOrdersArePermutationsAndTheFirstIsDrawn) {
         EXPECT_EQ(s.fillIndex, 22);
         const engine::Example& row = engine::exampleById(s.exampleOrder[1]);
         ASSERT_GE(surface.ops.size(), 5u);
-        EXPECT_EQ(surface.ops[2], "number " + std::to_string(row.numerator1));
-        EXPECT_EQ(surface.ops[4], "number " + std::to_string(row.denominator1));
+        EXPECT_EQ(surface.ops[2], "text  " + std::to_string(row.numerator1));
+        EXPECT_EQ(surface.ops[4], "text  " + std::to_string(row.denominator1));
     }
 }
 

@@ -36,16 +36,16 @@ struct StepCase {
 };
 
 const StepCase kStepCases[] = {
-    {"step1", 1, {"font 20", "point 5120 1300", "number 60", "point 6120 1300", "number 60"}},
-    {"step2", 2, {"font 12", "line 3600 850 3900 950", "point 3600 600", "number 4"}},
-    {"step3", 3, {"font 12", "line 4600 850 4900 950", "point 4600 600", "number 5"}},
-    {"step4", 4, {"font 20", "point 5120 900", "number 8"}},
+    {"step1", 1, {"font 20", "point 5120 1300", "text  60", "point 6120 1300", "text  60"}},
+    {"step2", 2, {"font 12", "line 3600 850 3900 950", "point 3600 600", "text  4"}},
+    {"step3", 3, {"font 12", "line 4600 850 4900 950", "point 4600 600", "text  5"}},
+    {"step4", 4, {"font 20", "point 5120 900", "text  8"}},
     {"step5",
      5,
-     {"font 20", "point 6120 900", "number 25", "point 6900 1110",
+     {"font 20", "point 6120 900", "text  25", "point 6900 1110",
       "text =", "line 7200 1330 7750 1330"}},
-    {"step6", 6, {"font 20", "point 7120 900", "number 33"}},
-    {"step7", 7, {"font 20", "point 7120 1300", "number 60"}},
+    {"step6", 6, {"font 20", "point 7120 900", "text  33"}},
+    {"step7", 7, {"font 20", "point 7120 1300", "text  60"}},
 };
 
 void PrintTo(const StepCase& c, std::ostream* os) {
@@ -157,9 +157,9 @@ TEST(Steps, OutOfOrderStepsDrawOnlyTheirOwnPart) {
     rig.answer(3, "1");
     rig.answer(1, "60");
     EXPECT_EQ(rig.surface.ops,
-              (Ops{"font 20", "point 7120 900", "number 33", "font 12", "line 4600 850 4900 950",
-                   "point 4600 600", "number 5", "font 20", "point 5120 1300", "number 60",
-                   "point 6120 1300", "number 60"}));
+              (Ops{"font 20", "point 7120 900", "text  33", "font 12", "line 4600 850 4900 950",
+                   "point 4600 600", "text  5", "font 20", "point 5120 1300", "text  60",
+                   "point 6120 1300", "text  60"}));
     EXPECT_EQ(rig.state().stepErrors[3], 1);
     EXPECT_EQ(rig.controls.caption(11), "1");
 }

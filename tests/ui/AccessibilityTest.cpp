@@ -11,8 +11,8 @@
 #include "ExpectedSteps.h"
 #include "WindowTestSupport.h"
 #include "engine/Narration.h"
-#include "ui/MainWindowLayout.h"
-#include "ui/ResultsWindowLayout.h"
+#include "frontend/MainWindowLayout.h"
+#include "frontend/ResultsWindowLayout.h"
 
 namespace {
 
@@ -52,17 +52,17 @@ const std::array<const char*, 9> kStepWords = {"",
                                                "знаменатель результата",
                                                "сократим"};
 
-QAccessible::Role roleFor(ui::ControlKind kind) {
+QAccessible::Role roleFor(frontend::ControlKind kind) {
     switch (kind) {
-    case ui::ControlKind::Label:
+    case frontend::ControlKind::Label:
         return QAccessible::StaticText;
-    case ui::ControlKind::TextBox:
+    case frontend::ControlKind::TextBox:
         return QAccessible::EditableText;
-    case ui::ControlKind::PushButton:
+    case frontend::ControlKind::PushButton:
         return QAccessible::Button;
-    case ui::ControlKind::Frame:
+    case frontend::ControlKind::Frame:
         return QAccessible::Grouping;
-    case ui::ControlKind::OptionButton:
+    case frontend::ControlKind::OptionButton:
         return QAccessible::RadioButton;
     }
     return QAccessible::NoRole;
@@ -70,12 +70,12 @@ QAccessible::Role roleFor(ui::ControlKind kind) {
 
 TEST(Accessibility, EveryMainControlHasItsRoleAndItsCaptionAsName) {
     ShownApp app;
-    for (const ui::ControlLayout& c : ui::mainWindowLayout().controls) {
+    for (const frontend::ControlLayout& c : frontend::mainWindowLayout().controls) {
         SCOPED_TRACE(c.name);
         QWidget* widget = control(app.window(), QString::fromLatin1(c.name));
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(reader(widget)->role(), roleFor(c.kind));
-        if (c.kind != ui::ControlKind::TextBox) {
+        if (c.kind != frontend::ControlKind::TextBox) {
             EXPECT_EQ(nameOf(widget), QString::fromUtf8(c.caption));
         }
     }
@@ -150,7 +150,7 @@ TEST(Accessibility, ResultsReadAsPairsOfCaptionAndValue) {
     EXPECT_EQ(nameOf(control(*results, "Label4")), "1");
     EXPECT_EQ(nameOf(control(*results, "Label14")), "1");
     EXPECT_EQ(nameOf(control(*results, "Label1")), qs("Решено примеров:"));
-    for (const ui::ControlLayout& c : ui::resultsWindowLayout().controls) {
+    for (const frontend::ControlLayout& c : frontend::resultsWindowLayout().controls) {
         if (*c.caption) {
             EXPECT_EQ(nameOf(control(*results, QString::fromLatin1(c.name))),
                       QString::fromUtf8(c.caption));
@@ -190,7 +190,7 @@ TEST(Accessibility, ThePupilHearsTheExampleTheVerdictsAndTheDrawingOnF2) {
     EXPECT_TRUE(app.window().answerBox(2)->hasFocus());
     EXPECT_FALSE(app.window().answerBox(2)->hasSelectedText());
     EXPECT_EQ(descriptionOf(&surface), QString::fromStdString(engine::drawingWords(app.state())));
-    QPushButton* confirm = app.window().confirmButton(2);
+    QPushButton* confirm = app.window().button("Command2");
     confirm->setFocus();
     QTest::keyClick(confirm, Qt::Key_Space);
     EXPECT_EQ(said(app.window()), qs("Шаг 2, ответ 5, %1. Фокус на кнопке Да шага 2.")

@@ -22,9 +22,9 @@ bool isInk(QRgb pixel) {
 
 // The device pixels, at ratio 2, of a rectangle given in twips.
 QRect devicePixels(int left, int top, int right, int bottom) {
-    return {ui::twipsToPixels(left) * 2, ui::twipsToPixels(top) * 2,
-            (ui::twipsToPixels(right) - ui::twipsToPixels(left)) * 2,
-            (ui::twipsToPixels(bottom) - ui::twipsToPixels(top)) * 2};
+    return {frontend::twipsToPixels(left) * 2, frontend::twipsToPixels(top) * 2,
+            (frontend::twipsToPixels(right) - frontend::twipsToPixels(left)) * 2,
+            (frontend::twipsToPixels(bottom) - frontend::twipsToPixels(top)) * 2};
 }
 
 TEST(HighDpi, TheWindowIsTwiceAsLargeInDevicePixels) {
@@ -73,8 +73,8 @@ TEST(HighDpi, TheBarsAreSharpAndOneDeviceIndependentPixelThick) {
     // and on both sides the plain field, untouched by any smoothing.
     for (int x : {3375, 4375, 5425, 6450}) {
         SCOPED_TRACE(x);
-        const int column = ui::twipsToPixels(x) * 2;
-        const int row = ui::twipsToPixels(1330) * 2;
+        const int column = frontend::twipsToPixels(x) * 2;
+        const int row = frontend::twipsToPixels(1330) * 2;
         std::vector<int> inkRows;
         for (int y = row - 6; y <= row + 6; ++y) {
             if (isInk(grab.pixel(column, y)))

@@ -3,7 +3,7 @@
 
 #include "ExpectedSteps.h"
 #include "WindowTestSupport.h"
-#include "ui/MainWindowLayout.h"
+#include "frontend/MainWindowLayout.h"
 #include "ui/Platform.h"
 
 namespace {
@@ -40,7 +40,7 @@ TEST(MainWindow, WindowPropertiesAndStartState) {
 
 TEST(MainWindow, EveryControlStandsWhereItsRowSays) {
     ShownApp app;
-    for (const ui::ControlLayout& c : ui::mainWindowLayout().controls) {
+    for (const frontend::ControlLayout& c : frontend::mainWindowLayout().controls) {
         SCOPED_TRACE(c.name);
         QWidget* widget = control(app.window(), QString::fromLatin1(c.name));
         ASSERT_NE(widget, nullptr);
@@ -61,7 +61,7 @@ TEST(MainWindow, EveryControlStandsWhereItsRowSays) {
             EXPECT_EQ(label->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF, c.text);
             EXPECT_EQ(label->frameShape() == QFrame::Box, c.border);
             const Qt::Alignment h = label->alignment() & Qt::AlignHorizontal_Mask;
-            EXPECT_EQ(h, c.align == ui::Align::Right ? Qt::AlignRight : Qt::AlignLeft);
+            EXPECT_EQ(h, c.align == frontend::Align::Right ? Qt::AlignRight : Qt::AlignLeft);
         } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
             EXPECT_EQ(box->text(), "");
             EXPECT_EQ(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
@@ -216,7 +216,7 @@ TEST(MainWindow, ButtonsBeforeTheStartDoNothing) {
     app.type(1, "12");
     for (int k = 1; k <= 7; ++k)
         app.click(QStringLiteral("Command%1").arg(k));
-    EXPECT_EQ(testing_support::clickExpectingMessage(app.window().nextButton()), "");
+    EXPECT_EQ(testing_support::clickExpectingMessage(app.window().button("Command9")), "");
     EXPECT_EQ(app.window().answerBox(1)->text(), "12");
     for (int n = 8; n <= 25; ++n)
         EXPECT_EQ(app.caption(QStringLiteral("Label%1").arg(n)), "") << n;
@@ -237,19 +237,19 @@ TEST(MainWindow, AWholeRunAnsweredRightEndsWithTheLastExampleMessage) {
         QTest::mouseClick(testing_support::reduces(id) ? option1 : option2, Qt::LeftButton, {},
                           QPoint(6, 12));
         if (n < 21) {
-            EXPECT_EQ(testing_support::clickExpectingMessage(app.window().nextButton()), "");
+            EXPECT_EQ(testing_support::clickExpectingMessage(app.window().button("Command9")), "");
         }
     }
     EXPECT_EQ(app.caption("Label9"), "21");
     EXPECT_EQ(app.caption("Label11"), "0");
     QString title;
-    EXPECT_EQ(testing_support::clickExpectingMessage(app.window().nextButton(), &title),
+    EXPECT_EQ(testing_support::clickExpectingMessage(app.window().button("Command9"), &title),
               qs("Это последний пример. Посмотрите результат."));
     EXPECT_EQ(title, qs("Сложение и вычитание обыкновенных дробей"));
     EXPECT_EQ(app.caption("Label11"), "0");
     EXPECT_EQ(app.caption("Label25"), qs("- верно")); // the last answers stay
     for (int press = 0; press < 2; ++press) {
-        EXPECT_EQ(testing_support::clickExpectingMessage(app.window().nextButton()),
+        EXPECT_EQ(testing_support::clickExpectingMessage(app.window().button("Command9")),
                   qs("Это последний пример. Посмотрите результат."));
     }
     EXPECT_EQ(app.caption("Label9"), "21");

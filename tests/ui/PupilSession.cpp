@@ -90,9 +90,9 @@ void PupilSession::act() {
     switch (action) {
     case Action::ClickStart:
         // A pupil can click "Начало" only while it is inside the window.
-        if (window().rect().intersects(window().startButton()->geometry())) {
+        if (window().rect().intersects(window().button("cmd1")->geometry())) {
             log("click Начало");
-            QTest::mouseClick(window().startButton(), Qt::LeftButton);
+            QTest::mouseClick(window().button("cmd1"), Qt::LeftButton);
         } else {
             log("Esc (Начало out of view)");
             pressEsc();
@@ -109,7 +109,7 @@ void PupilSession::act() {
         const int k = pickStep();
         log("click Да " + std::to_string(k));
         noteConfirm(k);
-        QTest::mouseClick(window().confirmButton(k), Qt::LeftButton);
+        QTest::mouseClick(window().button("Command" + std::to_string(k)), Qt::LeftButton);
         break;
     }
     case Action::PressEnter: {
@@ -129,12 +129,12 @@ void PupilSession::act() {
     case Action::ClickNext:
         log("click Ещё пример");
         pressedNext_ = true;
-        QTest::mouseClick(window().nextButton(), Qt::LeftButton);
+        QTest::mouseClick(window().button("Command9"), Qt::LeftButton);
         break;
     case Action::ClickResults:
         log("click Результат");
         refreshed_ = true;
-        QTest::mouseClick(window().resultsButton(), Qt::LeftButton);
+        QTest::mouseClick(window().button("Command10"), Qt::LeftButton);
         break;
     case Action::CloseResults:
         log("close the results window");

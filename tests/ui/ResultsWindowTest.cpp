@@ -2,9 +2,9 @@
 
 #include "ExpectedSteps.h"
 #include "WindowTestSupport.h"
+#include "frontend/ResultsWindowLayout.h"
 #include "ui/Platform.h"
 #include "ui/ResultsWindow.h"
-#include "ui/ResultsWindowLayout.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ TEST(ResultsWindow, EveryLabelStandsWhereItsRowSaysAndValuesStartEmpty) {
     EXPECT_FALSE(w->isModal());
     EXPECT_EQ(w->windowIcon().availableSizes().value(0), QSize(32, 32));
     EXPECT_EQ(w->palette().color(QPalette::Window), QColor(0xC0, 0xFF, 0xFF));
-    for (const ui::ControlLayout& c : ui::resultsWindowLayout().controls) {
+    for (const frontend::ControlLayout& c : frontend::resultsWindowLayout().controls) {
         SCOPED_TRACE(c.name);
         auto* label = control<QLabel>(*w, QString::fromLatin1(c.name));
         ASSERT_NE(label, nullptr);
@@ -179,7 +179,7 @@ TEST(ResultsWindow, AWholeRunCountsEveryErrorWhereItWasMade) {
                           QPoint(6, 12));
         if (sayNo == testing_support::reduces(id))
             ++errors[8];
-        testing_support::clickExpectingMessage(app.window().nextButton());
+        testing_support::clickExpectingMessage(app.window().button("Command9"));
     }
     app.click("Command10");
     ui::ResultsWindow* w = app.app->results().window();

@@ -6,9 +6,9 @@
 #include <QScreen>
 
 #include "WindowTestSupport.h"
-#include "ui/MainWindowLayout.h"
+#include "frontend/MainWindowLayout.h"
+#include "frontend/ResultsWindowLayout.h"
 #include "ui/ResultsWindow.h"
-#include "ui/ResultsWindowLayout.h"
 
 namespace {
 
@@ -31,15 +31,15 @@ void expectSideFits(const char* side, int start, int length, int wantedStart, in
     }
 }
 
-void expectOnScreen(const QWidget& window, const ui::WindowLayout& layout) {
+void expectOnScreen(const QWidget& window, const frontend::WindowLayout& layout) {
     SCOPED_TRACE(window.objectName().toStdString());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.windowHandle()));
     const QRect area = window.screen()->availableGeometry();
     const QRect frame = window.frameGeometry();
     ASSERT_NE(frame, window.geometry()) << "the screen frames its windows";
-    const QPoint wanted =
-        QPoint(ui::twipsToPixels(layout.screenLeft), ui::twipsToPixels(layout.screenTop)) -
-        (window.geometry().topLeft() - frame.topLeft());
+    const QPoint wanted = QPoint(frontend::twipsToPixels(layout.screenLeft),
+                                 frontend::twipsToPixels(layout.screenTop)) -
+                          (window.geometry().topLeft() - frame.topLeft());
     expectSideFits("left", frame.left(), frame.width(), wanted.x(), area.left(), area.width());
     expectSideFits("top", frame.top(), frame.height(), wanted.y(), area.top(), area.height());
 }
@@ -47,10 +47,10 @@ void expectOnScreen(const QWidget& window, const ui::WindowLayout& layout) {
 TEST(SmallScreen, BothWindowsOpenWhereThePupilCanReachThem) {
     ASSERT_LT(qGuiApp->primaryScreen()->availableGeometry().width(), 706) << "a small screen";
     ShownApp app;
-    expectOnScreen(app.window(), ui::mainWindowLayout());
+    expectOnScreen(app.window(), frontend::mainWindowLayout());
     app.click("Command10");
     ASSERT_NE(app.app->results().window(), nullptr);
-    expectOnScreen(*app.app->results().window(), ui::resultsWindowLayout());
+    expectOnScreen(*app.app->results().window(), frontend::resultsWindowLayout());
 }
 
 } // namespace

@@ -17,7 +17,7 @@
 
 #include "app/TrainerApp.h"
 #include "engine/Fakes.h"
-#include "ui/LayoutTypes.h"
+#include "frontend/LayoutTypes.h"
 
 namespace testing_support {
 
@@ -85,8 +85,8 @@ inline QString clickExpectingMessage(QPushButton* button, QString* title = nullp
 // The colour of the pixel at (x, y) twips of a grab made at any pixel ratio.
 inline QColor pixelAt(const QImage& grab, int x, int y) {
     const double ratio = grab.devicePixelRatio();
-    return grab.pixelColor(static_cast<int>(ui::twipsToPixels(x) * ratio),
-                           static_cast<int>(ui::twipsToPixels(y) * ratio));
+    return grab.pixelColor(static_cast<int>(frontend::twipsToPixels(x) * ratio),
+                           static_cast<int>(frontend::twipsToPixels(y) * ratio));
 }
 
 inline QImage grabWindow(QWidget& window) {

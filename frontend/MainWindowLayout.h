@@ -2,10 +2,10 @@
 
 // The main window "Form1": its properties and its 46 controls.
 
-#include "ui/LayoutTypes.h"
+#include "frontend/LayoutTypes.h"
 
-namespace ui {
+namespace frontend {
 
 const WindowLayout& mainWindowLayout();
 
-} // namespace ui
+} // namespace frontend

@@ -1,10 +1,11 @@
-#include "ui/MainWindowLayout.h"
+#include "frontend/MainWindowLayout.h"
 
 #include <array>
 
 #include "engine/Steps.h"
+#include "engine/Trainer.h"
 
-namespace ui {
+namespace frontend {
 namespace {
 
 // The descriptions of controls that a caption alone does not explain.
@@ -74,7 +75,7 @@ constexpr std::array<ControlLayout, 46> kControls = {{
 
 constexpr WindowLayout kWindow = {
     .name = "Form1",
-    .caption = "Сложение и вычитание обыкновенных дробей",
+    .caption = engine::kMainCaption,
     .clientWidth = 10590, // 706 x 487 pixels
     .clientHeight = 7305,
     .screenLeft = 2325,
@@ -82,9 +83,8 @@ constexpr WindowLayout kWindow = {
     .fixedBorder = true,
     .minimizeButton = false,
     .maximizeButton = false,
-    .icon = ":/icons/icon-main-48.png",
-    .picture = ":/pictures/form1-background.rgb32",
-    .pictureSource = ":/pictures/form1-background.svg",
+    .icon = "icon-main-48",
+    .picture = "form1-background",
     .fill = kSystemColour,
     .drawingColour = 0x0000C0,
     .drawingFont = {FontFace::Arial, 18},
@@ -97,4 +97,4 @@ const WindowLayout& mainWindowLayout() {
     return kWindow;
 }
 
-} // namespace ui
+} // namespace frontend

@@ -2,10 +2,10 @@
 
 // The results window "Form2": its properties and its 21 labels.
 
-#include "ui/LayoutTypes.h"
+#include "frontend/LayoutTypes.h"
 
-namespace ui {
+namespace frontend {
 
 const WindowLayout& resultsWindowLayout();
 
-} // namespace ui
+} // namespace frontend

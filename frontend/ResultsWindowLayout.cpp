@@ -1,10 +1,10 @@
-#include "ui/ResultsWindowLayout.h"
+#include "frontend/ResultsWindowLayout.h"
 
 #include <array>
 
 #include "engine/Steps.h"
 
-namespace ui {
+namespace frontend {
 namespace {
 
 constexpr const char* kStepErrors = "Ошибок на шаге %1: %2";
@@ -48,9 +48,8 @@ constexpr WindowLayout kWindow = {
     .fixedBorder = true,
     .minimizeButton = false,
     .maximizeButton = false,
-    .icon = ":/icons/icon-results-32.png",
+    .icon = "icon-results-32",
     .picture = nullptr,
-    .pictureSource = nullptr,
     .fill = 0xC0FFFF,
     .drawingColour = 0x000000,
     .drawingFont = {FontFace::MsSansSerif, 9.75, true},
@@ -63,4 +62,4 @@ const WindowLayout& resultsWindowLayout() {
     return kWindow;
 }
 
-} // namespace ui
+} // namespace frontend

@@ -1,14 +1,15 @@
 #pragma once
 
-// The records from which both windows are built: one WindowLayout per window
-// and one ControlLayout per control. All positions and sizes are in twips
-// (1/1440 inch, 15 to a pixel at 96 dots per inch) from the top-left corner of
-// the container's client area; colours are 0xRRGGBB.
+// The records from which both windows are built, on the desktop and in the
+// browser alike: one WindowLayout per window and one ControlLayout per
+// control. All positions and sizes are in twips (1/1440 inch, 15 to a pixel at
+// 96 dots per inch) from the top-left corner of the container's client area;
+// colours are 0xRRGGBB.
 
 #include <cstdint>
 #include <span>
 
-namespace ui {
+namespace frontend {
 
 enum class ControlKind { Label, TextBox, PushButton, Frame, OptionButton };
 enum class FontFace { Arial, MsSansSerif };
@@ -67,17 +68,15 @@ struct WindowLayout {
     bool fixedBorder;          // the window cannot be resized
     bool minimizeButton;
     bool maximizeButton;
-    const char* icon; // resource path
-    // The picture under the controls, or nullptr for none, as resource paths:
-    // its pixels at device pixel ratio 1 (the client area's size, uncompressed
-    // rows of 32-bit 0xffRRGGBB, little-endian) and the SVG it is drawn from at
-    // every other ratio.
+    // The images, by the names each face stores them under (its own file
+    // kinds and sizes): the icon, and the picture under the controls or
+    // nullptr for none.
+    const char* icon;
     const char* picture;
-    const char* pictureSource;
     std::uint32_t fill;
     std::uint32_t drawingColour;
     FontSpec drawingFont;
     std::span<const ControlLayout> controls;
 };
 
-} // namespace ui
+} // namespace frontend

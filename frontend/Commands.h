@@ -1,0 +1,88 @@
+#pragma once
+
+// What the pupil asks of the program by a key or a click, said once for every
+// face: which key does what in which window, which button runs which of the
+// trainer's handlers, and where the keyboard focus goes afterwards. A face
+// passes its keys and clicks here by the layout's names and carries out what
+// comes back; it decides nothing itself.
+
+#include <optional>
+#include <string_view>
+
+#include "engine/Trainer.h"
+
+namespace frontend {
+
+enum class Command {
+    Start,         // "Начало"
+    Confirm,       // "Да" of a step
+    Next,          // "Ещё пример"
+    Results,       // "Результат"
+    Exit,          // "Выход": the face ends the work
+    RepeatExample, // the example and its worked solution said again
+    CloseResults,  // the results window closed
+};
+
+struct Request {
+    Command command;
+    int step = 0; // 1..7 for Confirm
+    friend bool operator==(const Request&, const Request&) = default;
+};
+
+// The keys the program gives a meaning of its own. Every other key does what
+// the focused control does with it: Tab and Shift+Tab move in the Tab chain,
+// Space presses a button or chooses an option, the arrows move between the
+// options of step 8.
+enum class Key { Escape, Enter, F2 };
+
+// Where a key counts: anywhere in its window, or in an answer box only.
+enum class Scope { Window, AnswerBox };
+
+struct KeyBinding {
+    const char* window; // the layout's name of the window
+    Key key;
+    Scope scope;
+    Command command;
+};
+
+// clang-format off
+inline constexpr KeyBinding kKeyMap[] = {
+    // "Начало" is the main window's cancel button: Esc presses it wherever
+    // the focus is, also once it has left the view.
+    {"Form1", Key::Escape, Scope::Window, Command::Start},
+    {"Form1", Key::F2, Scope::Window, Command::RepeatExample},
+    // Enter in a box confirms that box's step, as its "Да" does.
+    {"Form1", Key::Enter, Scope::AnswerBox, Command::Confirm},
+    {"Form2", Key::Escape, Scope::Window, Command::CloseResults},
+};
+// clang-format on
+
+// What `key` asks in `window` while the control `focused` (its layout name;
+// "" for none) has the focus; nothing where the key is not the program's.
+std::optional<Request> requestForKey(std::string_view window, Key key, std::string_view focused);
+
+// What a click on the main window's push button `button` asks.
+std::optional<Request> requestForClick(std::string_view button);
+
+// Carries out `request` on the trainer. Exit is the face's own: the trainer
+// has nothing to do for it.
+void perform(engine::Trainer& trainer, const Request& request);
+
+// Where the keyboard focus goes once a request has been carried out.
+struct FocusMove {
+    enum Kind {
+        Stays,      // where it was
+        ToControl,  // to `control` of the main window
+        ToResults,  // into the results window, which comes to the front
+        BackToMain, // back to the control of the main window that had it last
+    } kind = Stays;
+    const char* control = nullptr;
+    friend bool operator==(const FocusMove&, const FocusMove&) = default;
+};
+
+// Enter in box k moves on to box k + 1, from box 7 to "Ещё пример", so that
+// the pupil works down the steps by keyboard; a click or Space on a button
+// leaves the focus on it.
+FocusMove focusAfter(const Request& request, bool byKey);
+
+} // namespace frontend
