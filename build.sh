@@ -2,7 +2,8 @@
 # Builds the fraction trainer on Debian 12 and then opens it or tests it:
 #   bash build.sh run      build, then open the program
 #   bash build.sh test     build, then run every test (also in a sanitizer
-#                          build), then the Windows build and its checks
+#                          build and in WebAssembly), then the Windows build
+#                          and its checks
 #   bash build.sh windows  the Windows program, its installer and portable
 #                          copy, cross-built into build-windows/
 # Installs the Debian packages it needs when they are missing (as root, or
@@ -20,6 +21,9 @@ esac
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 qt6-translations-l10n)
 if [ "$mode" = test ]; then
   packages+=(libgtest-dev clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev valgrind lintian man-db rpm rpmlint appstream-util)
+  # The engine in WebAssembly: Debian's emscripten, GoogleTest's source, node.
+  packages+=(emscripten googletest)
+  command -v node >/dev/null || packages+=(nodejs)
 fi
 
 missing=()
@@ -43,6 +47,15 @@ if [ "$mode" = run ]; then
 fi
 
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+# The engine and its tests compiled to WebAssembly and run by node. The
+# optimizer of Debian's emscripten needs Debian's acorn, which a node from
+# elsewhere does not look for.
+export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+emcmake cmake -S . -B build-wasm -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" >/dev/null
+cmake --build build-wasm -j"$jobs"
+ctest --test-dir build-wasm --output-on-failure -j"$jobs"
 
 # The answer-box number reader under libFuzzer, briefly; and a short session
 # under valgrind's memcheck.

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -21,6 +22,41 @@ constexpr int64_t kExponentCap = 1'000'000'000'000;
 // out of the double range (DBL_MAX is about 1.8E+308, the smallest subnormal 4.9E-324).
 constexpr int64_t kMaxLeadExponent = 309;
 constexpr int64_t kMinLeadExponent = -325;
+
+// The two conversions between a double and its decimal digits, both
+// correctly rounded and blind to the process locale: the standard library's
+// where it has them for floating point (libstdc++, on Linux and Windows);
+// else the C library's, which is musl's in the WebAssembly build, where the
+// decimal point is always '.'.
+#if defined(__cpp_lib_to_chars)
+// `text` is "[-]d[.ddd]e[-]ddd". Out of range it reports failure and leaves
+// `value` as it was.
+bool parseScientific(const std::string& text, double& value) {
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec == std::errc();
+}
+
+// "[-]d.ddddddddddddddde[+-]dd[d]": 15 significant digits.
+std::string printScientific(double value) {
+    char buffer[32];
+    const auto printed =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    return std::string(buffer, printed.ptr);
+}
+#else
+// Out of range, strtod gives 0 or an infinity (and ERANGE), which the caller
+// turns into the same values as a failure.
+bool parseScientific(const std::string& text, double& value) {
+    value = std::strtod(text.c_str(), nullptr);
+    return true;
+}
+
+std::string printScientific(double value) {
+    char buffer[32];
+    const int length = std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    return std::string(buffer, static_cast<size_t>(length));
+}
+#endif
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n';
@@ -182,14 +218,10 @@ double readAnswerNumber(std::string_view text) {
     clean += 'e';
     clean += std::to_string(leadExponent);
 
-    // from_chars leaves value alone when out of range; the lead exponent tells which way.
+    // Out of range, the lead exponent tells which way.
     double value = 0.0;
-    const auto result = std::from_chars(clean.data(), clean.data() + clean.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
+    if (!parseScientific(clean, value)) {
         return leadExponent > 0 ? largest : zero;
-    }
-    if (result.ec != std::errc()) {
-        return zero;
     }
     return std::isfinite(value) ? value : largest;
 }
@@ -202,11 +234,8 @@ std::string captionText(double value) {
         value = std::copysign(DBL_MAX, value);
     }
 
-    // "-d.dddddddddddddde+ddd" fits easily; to_chars rounds exactly and ignores the locale.
-    char buffer[32];
-    const auto printed =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    std::string_view rounded(buffer, static_cast<size_t>(printed.ptr - buffer));
+    const std::string printed = printScientific(value);
+    std::string_view rounded(printed);
 
     std::string out;
     if (rounded.front() == '-') {
@@ -220,7 +249,9 @@ std::string captionText(double value) {
         digits.pop_back();
     }
     int exponent = 0;
-    std::from_chars(rounded.data() + marker + 2, rounded.data() + rounded.size(), exponent);
+    for (const char digit : rounded.substr(marker + 2)) {
+        exponent = exponent * 10 + (digit - '0');
+    }
     if (rounded[marker + 1] == '-') {
         exponent = -exponent;
     }
