@@ -2,8 +2,10 @@
 # Builds the fraction trainer on Debian 12 and then opens it or tests it:
 #   bash build.sh run      build, then open the program
 #   bash build.sh test     build, then run every test (also in a sanitizer
-#                          build and in WebAssembly), then the Windows build
-#                          and its checks
+#                          build and in WebAssembly, and the page's in two
+#                          browsers), then the Windows build and its checks
+#   bash build.sh web      the web page: build-web/fraction-trainer.html, one
+#                          file, and build-web/site/ for a web server
 #   bash build.sh windows  the Windows program, its installer and portable
 #                          copy, cross-built into build-windows/
 # Installs the Debian packages it needs when they are missing (as root, or
@@ -13,18 +15,29 @@ cd "$(dirname "$0")"
 
 mode=${1:-}
 case "$mode" in
-  run|test) ;;
+  run|test|web) ;;
   windows) exec bash packaging/windows/build-windows.sh ;;
-  *) echo "usage: bash build.sh run|test|windows" >&2; exit 2 ;;
+  *) echo "usage: bash build.sh run|test|web|windows" >&2; exit 2 ;;
 esac
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 qt6-translations-l10n)
-if [ "$mode" = test ]; then
-  packages+=(libgtest-dev clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev valgrind lintian man-db rpm rpmlint appstream-util)
-  # The engine in WebAssembly: Debian's emscripten, GoogleTest's source, node.
-  packages+=(emscripten googletest)
-  command -v node >/dev/null || packages+=(nodejs)
-fi
+packages=(cmake make)
+qt=(g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 qt6-translations-l10n)
+# The page: Debian's emscripten (with GoogleTest's source for the engine's
+# tests), node and npm, fontTools with brotli for the fonts, rsvg-convert for
+# the icons.
+web=(emscripten googletest python3-fonttools python3-brotli fonts-liberation2 librsvg2-bin)
+command -v node >/dev/null || web+=(nodejs)
+command -v npm >/dev/null || web+=(npm)
+case "$mode" in
+  run) packages+=("${qt[@]}") ;;
+  web) packages+=("${web[@]}") ;;
+  test)
+    packages+=("${qt[@]}" "${web[@]}")
+    packages+=(libgtest-dev clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev valgrind lintian man-db rpm rpmlint appstream-util)
+    # The page's tests in Debian's browsers.
+    packages+=(chromium firefox-esr)
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -36,6 +49,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   "${sudo[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ "$mode" = web ]; then
+  exec bash web/build.sh
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -52,10 +69,14 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 # optimizer of Debian's emscripten needs Debian's acorn, which a node from
 # elsewhere does not look for.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-emcmake cmake -S . -B build-wasm -DCMAKE_BUILD_TYPE=Release \
+emcmake cmake -S . -B build-wasm -DCMAKE_BUILD_TYPE=MinSizeRel \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" >/dev/null
 cmake --build build-wasm -j"$jobs"
 ctest --test-dir build-wasm --output-on-failure -j"$jobs"
+
+# The page, then its tests in Chromium and Firefox, headless.
+bash web/build.sh
+(cd web && npm test)
 
 # The answer-box number reader under libFuzzer, briefly; and a short session
 # under valgrind's memcheck.

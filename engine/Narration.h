@@ -65,6 +65,22 @@ std::string resultsWords(int solved, int totalErrors,
 // not move.
 void say(MainControls& controls, std::string words);
 
+// The page's own words: what it says where the browser runs no script or no
+// WebAssembly, what it says once the work has been ended with "Выход", and
+// the captions of its own buttons.
+inline constexpr const char* kNeedsScriptWords =
+    "Тренажёру нужен JavaScript: включите его в настройках браузера и откройте страницу снова.";
+inline constexpr const char* kNeedsWebAssemblyWords =
+    "Тренажёру нужен браузер с поддержкой WebAssembly: откройте страницу в более новом браузере.";
+inline constexpr const char* kWorkEndedWords =
+    "Работа закончена, все ответы и ошибки стёрты; чтобы начать сначала, нажмите «Начать заново».";
+inline constexpr const char* kBeginAgainCaption = "Начать заново";
+inline constexpr const char* kCloseCaption = "Закрыть";
+inline constexpr const char* kOkCaption = "OK";
+// The trainer's name under its icon where a page installed as an app has
+// little room.
+inline constexpr const char* kShortName = "Дроби";
+
 // Said when the results are asked for before the first start.
 inline constexpr const char* kNoResultsWords = "Итогов пока нет, работа ещё не начата.";
 

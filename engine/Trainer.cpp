@@ -24,9 +24,9 @@ void Trainer::pressStart() {
     shuffleExamples(state_, random_);
     state_.exampleNumber = 1;
     recomputeTotalErrors(state_);
-    controls_.setLabelCaption(MainLabel::Label8, "Пример:");
+    controls_.setLabelCaption(MainLabel::Label8, kExampleNumberCaption);
     controls_.setLabelCaption(MainLabel::Label9, std::to_string(state_.exampleNumber));
-    controls_.setLabelCaption(MainLabel::Label10, "Ошибок:");
+    controls_.setLabelCaption(MainLabel::Label10, kErrorCountCaption);
     controls_.setLabelCaption(MainLabel::Label11, std::to_string(state_.totalErrors));
     loadCurrentExample(state_);
     state_.stepErrors.fill(0);

@@ -23,6 +23,10 @@ inline constexpr int kStartButtonHiddenTop = 4000;
 // 21st example.
 inline constexpr int kAdvancingPresses = kExampleCount - 1;
 
+// The counters' captions, set at the start.
+inline constexpr const char* kExampleNumberCaption = "Пример:";
+inline constexpr const char* kErrorCountCaption = "Ошибок:";
+
 inline constexpr const char* kLastExampleMessage = "Это последний пример. Посмотрите результат.";
 inline constexpr const char* kMainCaption = "Сложение и вычитание обыкновенных дробей";
 

@@ -1,0 +1,122 @@
+// The page's start: finds the windows the page was drawn with, starts the
+// trainer with them, and passes the pupil's clicks and keys on to it. The
+// controls are on screen and the first box has the focus before this runs.
+import { startTrainer, type Reply, type Trainer } from "./bridge";
+import { Drawing } from "./drawing";
+import { MessageBox } from "./message";
+import { Page } from "./page";
+import { ResultsWindow } from "./results";
+import { Speech } from "./speech";
+
+function byId<T extends HTMLElement = HTMLElement>(id: string): T {
+  const element = document.getElementById(id);
+  if (!element) throw new Error(`the page has no #${id}`);
+  return element as T;
+}
+
+function svgById(id: string): SVGGElement {
+  const element = document.getElementById(id);
+  if (!(element instanceof SVGGElement)) throw new Error(`the page has no group #${id}`);
+  return element;
+}
+
+// Where the browser cannot run the trainer, the page says what it needs.
+function cannotRun(): void {
+  byId("Form1").hidden = true;
+  byId("Form2").hidden = true;
+  const needs = byId("needs");
+  needs.hidden = false;
+  needs.focus();
+}
+
+function run(trainer: Trainer, page: Page, results: ResultsWindow, windows: HTMLElement[]): void {
+  const main = windows[0] as HTMLElement;
+  const carryOut = (reply: Reply): void => {
+    switch (reply.kind) {
+      case "focus":
+        page.focusControl(reply.control);
+        break;
+      case "results":
+        results.focus();
+        break;
+      case "main":
+        results.returnFocus(() => main.focus());
+        break;
+      case "exit":
+        endWork(trainer, windows);
+        break;
+      case "none":
+      case "unhandled":
+        break;
+    }
+  };
+
+  main.addEventListener("click", (event) => {
+    const button = (event.target as Element).closest<HTMLElement>("button[data-control]");
+    if (button) carryOut(trainer.click(button.dataset["control"] ?? ""));
+  });
+  byId("Form2-close").addEventListener("click", () => carryOut(trainer.closeResults()));
+  document.addEventListener("keydown", (event) => {
+    if (event.defaultPrevented || event.isComposing || event.ctrlKey || event.altKey || event.metaKey)
+      return;
+    // A key pressed where no control has the focus counts for the main
+    // window, as it does on the desktop, where that window is active.
+    const target = event.target as Element;
+    const window = target === document.body ? main : target.closest?.("#Form1, #Form2");
+    if (!window) return;
+    const focused = window === main ? page.focused() : "";
+    const reply = trainer.key(window.id, event.key, focused);
+    if (reply.kind === "unhandled") return;
+    event.preventDefault();
+    carryOut(reply);
+  });
+}
+
+// "Выход": the trainer and all it held are gone; the page says so and offers
+// to begin again.
+function endWork(trainer: Trainer, windows: HTMLElement[]): void {
+  trainer.end();
+  for (const window of windows) window.hidden = true;
+  const ended = byId("ended");
+  ended.hidden = false;
+  byId("ended-words").focus();
+  byId("begin-again").addEventListener("click", () => location.reload());
+}
+
+async function start(): Promise<void> {
+  if (typeof WebAssembly !== "object" || typeof WebAssembly.instantiate !== "function") {
+    cannotRun();
+    return;
+  }
+  const main = byId("Form1");
+  const resultsWindow = byId("Form2");
+  const message = new MessageBox(
+    byId("message"),
+    byId("message-title"),
+    byId("message-text"),
+    byId<HTMLButtonElement>("message-ok"),
+    [main, resultsWindow],
+  );
+  const results = new ResultsWindow(
+    resultsWindow,
+    main,
+    new Speech([byId("Form2-speech-1"), byId("Form2-speech-2")]),
+  );
+  const page = new Page(
+    main,
+    new Speech([byId("speech-1"), byId("speech-2")]),
+    new Drawing(svgById("Form1-drawing"), byId("Form1-surface-words")),
+    results,
+    message,
+  );
+  let trainer: Trainer;
+  try {
+    trainer = await startTrainer(page, () => {});
+  } catch {
+    cannotRun();
+    return;
+  }
+  run(trainer, page, results, [main, resultsWindow]);
+}
+
+void start();

@@ -1,0 +1,219 @@
+// @ts-check
+// The web face's form builder, run when the page is made: turns the layout
+// tables (as page-data prints them) into the page's markup. Each control is
+// the element whose data-control is its layout name, inside the element whose
+// id is its window's name; it carries its rectangle, font size, colours and
+// stacking level for the style sheet, its description, its naming caption and
+// its place in the Tab chain.
+
+/**
+ * @typedef {{ face: string, px: number, bold: boolean, underline: boolean }} Font
+ * @typedef {{ name: string, kind: string, container: string | null, caption: string,
+ *   left: number, top: number, width: number, height: number, tab: number, font: Font,
+ *   fill: string | null, text: string | null, align: string, border: boolean,
+ *   selected: boolean, description: string | null, labelledBy: string | null,
+ *   stack: number, step: number }} Control
+ * @typedef {{ name: string, caption: string, width: number, height: number, left: number,
+ *   top: number, icon: string | null, picture: string | null, fill: string | null,
+ *   drawingColour: string | null, firstFocus: string | null, controls: Control[] }} Window
+ * @typedef {{ number: number, answerBox: string | null, confirmButton: string | null,
+ *   echoLabel: string | null, verdictLabel: string | null }} Step
+ * @typedef {{ windows: Window[], steps: Step[], words: Record<string, string> }} PageData
+ * @typedef {{ css: string, picture: string, fonts: { regular: string, bold: string,
+ *   serif: string }, icons: Record<string, string> }} Assets
+ */
+
+/** @param {string} text */
+const escape = (text) =>
+  text.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;").replace(/"/g, "&quot;");
+
+/** @param {Record<string, string | number | boolean | null | undefined>} attributes */
+function attrs(attributes) {
+  let out = "";
+  for (const [name, value] of Object.entries(attributes)) {
+    if (value === null || value === undefined || value === false) continue;
+    out += value === true ? ` ${name}` : ` ${name}="${escape(String(value))}"`;
+  }
+  return out;
+}
+
+// What Qt's system colours are on a face that has none of its own.
+const SYSTEM_TEXT = "#000000";
+
+/**
+ * Where a control of the main window stands when the controls flow in one
+ * column: grid row and columns. The step rows come from the step table (a
+ * step's caption is the label that names its box), the counters are the
+ * labels of no step, and the other controls keep their places above or
+ * below the steps.
+ * @param {Window} window @param {Step[]} steps
+ */
+function flowPlaces(window, steps) {
+  /** @type {Map<string, string>} */
+  const places = new Map();
+  const firstStepTop = Math.min(
+    ...window.controls.filter((c) => c.kind === "textBox").map((c) => c.top),
+  );
+  // Rows: 1 the caption, 2.. what stands above the steps, 10 the example's
+  // drawing, 11 the counters, 100.. the steps, 200.. what stands below them.
+  let above = 2;
+  let below = 200;
+  let counters = 0;
+  const stepRow = (/** @type {number} */ k) => 100 + 2 * k;
+  for (const step of steps) {
+    const box = window.controls.find((c) => c.name === step.answerBox);
+    if (!box) continue;
+    if (box.labelledBy) places.set(box.labelledBy, `${stepRow(step.number)} / 1 / auto / -1`);
+    [step.answerBox, step.confirmButton, step.echoLabel, step.verdictLabel].forEach((name, i) => {
+      if (name) places.set(name, `${stepRow(step.number) + 1} / ${i + 1}`);
+    });
+  }
+  for (const c of window.controls) {
+    if (places.has(c.name) || c.container) continue;
+    if (c.kind === "label") places.set(c.name, `11 / ${++counters}`);
+    else if (c.top < firstStepTop) places.set(c.name, `${above++} / 1 / auto / -1`);
+    else places.set(c.name, `${below++} / 1 / auto / -1`);
+  }
+  return places;
+}
+
+/**
+ * @param {Window} window @param {Control} c @param {string | undefined} place
+ * @param {string} children @param {boolean} isValue
+ */
+function controlMarkup(window, c, place, children, isValue) {
+  const id = `${window.name}-${c.name}`;
+  const described = c.description ? `${id}-d` : null;
+  const style =
+    `--l:${c.left};--t:${c.top};--w:${c.width};--h:${c.height};--f:${c.font.px};--z:${c.stack}` +
+    (c.fill ? `;--bg:${c.fill}` : "") +
+    `;--fg:${c.text ?? SYSTEM_TEXT}` +
+    (place ? `;grid-area:${place}` : "");
+  const classes = ["c", c.kind, c.align, c.border ? "border" : "", c.font.bold ? "bold" : "",
+    c.font.underline ? "underline" : ""].filter(Boolean).join(" ");
+  const common = { id, class: classes, "data-control": c.name, style, "aria-describedby": described };
+  const tabindex = c.tab >= 0 ? c.tab + 1 : null;
+  const text = escape(c.caption);
+  switch (c.kind) {
+    case "textBox":
+      return `<input${attrs({
+        ...common, type: "text", inputmode: "numeric", tabindex,
+        "aria-labelledby": c.labelledBy ? `${window.name}-${c.labelledBy}` : null,
+        autocomplete: "off", autocorrect: "off", autocapitalize: "off", spellcheck: "false",
+        maxlength: 32767, value: c.caption || null, autofocus: c.name === window.firstFocus,
+      })}>`;
+    case "pushButton":
+      return `<button${attrs({ ...common, type: "button", tabindex })}>${text}</button>`;
+    case "frame":
+      return `<div${attrs({ ...common, role: "radiogroup", "aria-labelledby": `${id}-caption` })}>` +
+        `<span class="caption" id="${id}-caption">${text}</span>${children}</div>`;
+    case "optionButton":
+      return `<label${attrs({ ...common, "aria-describedby": null })}><input${attrs({
+        type: "radio", name: c.container ?? window.name, tabindex, checked: c.selected,
+        autocomplete: "off", "aria-describedby": described,
+      })}><span>${text}</span></label>`;
+    default:
+      return `<div${attrs({ ...common, "data-value": isValue })}>${text}</div>`;
+  }
+}
+
+/** @param {Window} window @param {Map<string, string>} places */
+function controlsMarkup(window, places) {
+  const values = new Set(window.controls.map((c) => c.labelledBy).filter(Boolean));
+  const valueLabels = new Set(
+    window.controls.filter((c) => c.kind === "label" && c.labelledBy).map((c) => c.name),
+  );
+  /** @type {(container: string | null) => string} */
+  const within = (container) =>
+    window.controls
+      .filter((c) => c.container === container)
+      .map((c) =>
+        controlMarkup(window, c, places.get(c.name), within(c.name),
+          valueLabels.has(c.name) || (window.name !== "Form1" && c.caption === "" && !values.has(c.name))),
+      )
+      .join("");
+  const descriptions = window.controls
+    .filter((c) => c.description)
+    .map((c) => `<span id="${window.name}-${c.name}-d">${escape(c.description ?? "")}</span>`)
+    .join("");
+  return within(null) + `<div hidden>${descriptions}</div>`;
+}
+
+/** @param {string} svg @param {number} width @param {number} height */
+function pictureMarkup(svg, width, height) {
+  const body = svg
+    .replace(/<\?xml[^>]*>/, "")
+    .replace(/<!--[\s\S]*?-->/g, "")
+    .replace(/<svg[^>]*>/, "")
+    .replace(/<\/svg>\s*$/, "")
+    .replace(/font-family="Liberation Serif"/g, 'font-family="Trainer Serif"')
+    .replace(/>\s+</g, "><")
+    .trim();
+  return `<svg class="picture" aria-hidden="true" focusable="false" viewBox="0 0 ${width} ${height}">${body}</svg>`;
+}
+
+const INFO_ICON =
+  '<svg viewBox="0 0 32 32" aria-hidden="true" focusable="false"><circle cx="16" cy="16" r="15" fill="#2f6fd0"/>' +
+  '<circle cx="16" cy="9" r="2.4" fill="#fff"/><rect x="13.8" y="13" width="4.4" height="12" rx="1" fill="#fff"/></svg>';
+
+/**
+ * @param {PageData} data @param {Assets} assets @param {string} script
+ * @param {{ site: boolean }} options
+ */
+export function renderPage(data, assets, script, options) {
+  const [main, results] = data.windows;
+  if (!main || !results) throw new Error("render-page: the page data holds no windows");
+  const words = data.words;
+  const icon = (/** @type {string | null} */ name) => `data:image/png;base64,${assets.icons[name ?? ""] ?? ""}`;
+  const font = (/** @type {string} */ family, /** @type {string} */ b64, /** @type {string} */ more) =>
+    `@font-face{font-family:"${family}";src:url(data:font/woff2;base64,${b64}) format("woff2");${more}font-display:block}`;
+  const css =
+    font("Trainer Sans", assets.fonts.regular, "font-weight:400;") +
+    font("Trainer Sans", assets.fonts.bold, "font-weight:700;") +
+    font("Trainer Serif", assets.fonts.serif, "font-style:italic;") +
+    assets.css.replace(/\/\*[\s\S]*?\*\//g, "").replace(/\s*\n\s*/g, "");
+  const live = (/** @type {string} */ id) =>
+    `<div id="${id}-1" class="sr" role="status" aria-live="polite" aria-atomic="true"></div>` +
+    `<div id="${id}-2" class="sr" role="status" aria-live="polite" aria-atomic="true"></div>`;
+  // Nothing leaves the computer: the browser is told to fetch nothing at all.
+  // Compiling the module needs 'wasm-unsafe-eval', and in Safari 15, which
+  // lacks it, 'unsafe-eval'; the page's script evaluates no text.
+  const policy =
+    "default-src 'none'; script-src 'unsafe-inline' 'unsafe-eval' 'wasm-unsafe-eval'; style-src 'unsafe-inline'; " +
+    "img-src data:; font-src data:" + (options.site ? "; manifest-src 'self'; worker-src 'self'" : "");
+  const site = options.site
+    ? `<link rel="manifest" href="manifest.webmanifest"><meta name="theme-color" content="#2c5d9a">` +
+      `<script>if("serviceWorker"in navigator&&location.protocol!=="file:")addEventListener("load",function(){navigator.serviceWorker.register("sw.js").catch(function(){})})</script>`
+    : "";
+  return `<!doctype html>
+<html lang="ru"><head><meta charset="utf-8">
+<meta name="viewport" content="width=device-width,initial-scale=1">
+<meta http-equiv="Content-Security-Policy" content="${policy}">
+<title>${escape(main.caption)}</title>
+<link rel="icon" type="image/png" href="${icon(main.icon)}">${site}
+<style>${css}</style>
+<noscript><style>#Form1{display:none}</style></noscript>
+</head><body>
+<noscript><p class="needs">${escape(words["needsScript"] ?? "")}</p></noscript>
+<p id="needs" class="needs" tabindex="-1" hidden>${escape(words["needsWebAssembly"] ?? "")}</p>
+<main id="Form1" class="window main" style="--ink:${main.drawingColour ?? SYSTEM_TEXT}" aria-labelledby="Form1-title">
+<h1 id="Form1-title" style="grid-area:1 / 1 / auto / -1">${escape(main.caption)}</h1>
+${pictureMarkup(assets.picture, main.width + 1, main.height + 1)}<div class="surface-box" style="grid-area:10 / 1 / auto / -1"><svg id="Form1-surface" class="surface" data-control="surface" role="img" aria-label="${escape(words["drawingName"] ?? "")}" aria-describedby="Form1-surface-words" viewBox="0 0 ${main.width} ${main.height}"><g id="Form1-drawing"></g></svg></div><span id="Form1-surface-words" hidden>${escape(words["nothingDrawn"] ?? "")}</span>
+${controlsMarkup(main, flowPlaces(main, data.steps))}
+</main>
+${live("speech")}
+<section id="Form2" class="window results" role="dialog" aria-labelledby="Form2-title" tabindex="-1" style="--bg:${results.fill ?? "#ffffff"}" hidden>
+<div class="titlebar"><img src="${icon(results.icon)}" alt=""><span id="Form2-title" class="title">${escape(results.caption)}</span><button id="Form2-close" type="button" class="close" aria-label="${escape(words["close"] ?? "")}">✕</button></div>
+<div class="client">${controlsMarkup(results, new Map())}</div>
+${live("Form2-speech")}
+</section>
+<div id="message" hidden><div class="box" role="alertdialog" aria-modal="true" aria-labelledby="message-title" aria-describedby="message-text">
+<div class="titlebar"><img src="${icon(main.icon)}" alt=""><span id="message-title" class="title"></span></div>
+<div class="body">${INFO_ICON}<p id="message-text"></p></div>
+<div class="buttons"><button id="message-ok" type="button" class="plain-button">${escape(words["ok"] ?? "")}</button></div>
+</div></div>
+<section id="ended" class="ended" hidden><p id="ended-words" tabindex="-1">${escape(words["workEnded"] ?? "")}</p><button id="begin-again" type="button" class="plain-button">${escape(words["beginAgain"] ?? "")}</button></section>
+<script>${script.replace(/<\/script/gi, "<\\/script")}</script>
+</body></html>
+`;
+}
