@@ -97,5 +97,6 @@ def main():
         print("Heard all %d phrases." % sum(len(p) for _, p in steps))
     return 1 if missing else 0
 
+
 if __name__ == "__main__":
     sys.exit(main())

@@ -242,6 +242,10 @@ class Session:
         self.run(["dbus-send", "--bus=" + a11y, "--print-reply",
                   "--dest=org.a11y.atspi.Registry", "/", "org.freedesktop.DBus.Peer.Ping"])
 
+        # A Russian school's keyboard. xdotool finds every Russian letter on
+        # it; with Latin keys only it remaps a spare key for each, which
+        # Chromium reads too late and types the wrong letter.
+        self.run(["setxkbmap", "-layout", "us,ru"])
         self.start("openbox", ["openbox", "--sm-disable"])
         # xprop cannot watch a property whose name the server has not heard
         # of yet, so it watches them all.
@@ -288,6 +292,8 @@ class Session:
                    QT_QPA_PLATFORM="xcb")
         argv = self.argv
         if self.web:
+            if not os.path.isfile(self.argv[0]):
+                raise Failure("no page " + self.argv[0])
             argv = ["chromium", "--force-renderer-accessibility", "--no-first-run",
                     "--disable-background-networking", "--disable-component-update",
                     "--disable-sync", "--disable-gpu",
