@@ -36,19 +36,29 @@ case "$mode" in
     packages+=(libgtest-dev clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev valgrind lintian man-db rpm rpmlint appstream-util)
     # The page's tests in Debian's browsers.
     packages+=(chromium firefox-esr)
+    # The screen-reader tests: Orca on a private display, and what it needs.
+    packages+=(orca xvfb dbus dbus-x11 at-spi2-core xdotool speech-dispatcher speech-dispatcher-espeak-ng espeak-ng python3-gi gir1.2-atspi-2.0 openbox x11-utils locales)
     ;;
 esac
 
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   "${sudo[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The screen-reader tests hear Orca and the program in Russian.
+if [ "$mode" = test ] && ! locale -a | grep -ix 'ru_RU.utf8' >/dev/null; then
+  echo "Generating the locale ru_RU.UTF-8"
+  grep -qx 'ru_RU.UTF-8 UTF-8' /etc/locale.gen ||
+    echo 'ru_RU.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo[@]}" locale-gen >/dev/null
 fi
 
 if [ "$mode" = web ]; then

@@ -1,0 +1,423 @@
+#!/usr/bin/env python3
+"""What Orca says while a program is worked from the keyboard.
+
+    orca_session.py [--title REGEX] [--web] [--keep DIR] PROGRAM [ARGS...] < ACTIONS
+
+Starts, in a private temporary directory, an Xvfb display, a session D-Bus,
+the accessibility bus and registry, openbox, a silent speech-dispatcher and
+Orca; then PROGRAM (with --web: Chromium on the HTML file PROGRAM), waits for
+its window, plays the actions and prints what Orca said after each:
+
+    key NAME...     xdotool key names: Escape Return Tab shift+Tab space
+    type TEXT       types TEXT
+    answer COMMAND  runs COMMAND (sh -c) with the transcript so far on its
+                    standard input and types the first line it prints
+    wait SECONDS    waits, listening
+
+After each action it waits until Orca has been quiet for a moment (bounded).
+Everything it starts is stopped again, by process id, however the run ends.
+"""
+import argparse
+import ctypes
+import json
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+QUIET = 1.0        # Orca has finished an answer when it has said nothing for this long,
+FIRST_WORD = 1.0   # but not before this long after the action,
+LONGEST = 12.0     # and never later than this.
+START_LIMIT = 60.0
+
+# Orca logs every string it speaks to its "speech" logger; this hook sends
+# each one, with the time Orca spoke it, down a pipe to the harness. Unlike
+# the debug log it needs no parsing of multi-line records nor file polling,
+# and the harness learns of each word the moment it is said.
+HOOK = r'''
+import json, logging, os
+from orca import debug
+if debug.debugFile:
+    debug.debugFile.reconfigure(line_buffering=True)
+_log = logging.getLogger("speech")
+if not getattr(_log, "harness_pipe", None):
+    class _Pipe(logging.Handler):
+        def emit(self, record):
+            _log.harness_pipe.write(json.dumps([record.created, record.getMessage()]) + "\n")
+    _log.harness_pipe = os.fdopen(@FD@, "w", buffering=1)
+    _log.addHandler(_Pipe())
+'''
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?(?: \{.*\})?$", re.S)
+
+_libc = ctypes.CDLL(None, use_errno=True)
+
+
+class Failure(Exception):
+    pass
+
+
+class Stop(BaseException):
+    """A signal or the run's time limit: leave whatever is under way."""
+
+    def __init__(self, message, status):
+        super().__init__(message)
+        self.status = status
+
+
+class Lines:
+    """The lines a process writes to a pipe, read as they come."""
+
+    def __init__(self, fd, log=None, parse=lambda line: (time.time(), line)):
+        self.items, self.cond, self.closed = [], threading.Condition(), False
+        self._parse, self._log = parse, log
+        threading.Thread(target=self._read, args=(os.fdopen(fd, "rb"),), daemon=True).start()
+
+    def _read(self, pipe):
+        for raw in pipe:
+            line = raw.decode("utf-8", "replace").rstrip("\n")
+            if self._log:
+                self._log.write(line + "\n")
+            item = self._parse(line)
+            with self.cond:
+                if item:
+                    self.items.append(item)
+                self.cond.notify_all()
+        with self.cond:
+            self.closed = True
+            self.cond.notify_all()
+
+    def wait_for(self, pattern, timeout, what):
+        end = time.time() + timeout
+        with self.cond:
+            while True:
+                for _, line in self.items:
+                    if re.search(pattern, line):
+                        return line
+                if self.closed or time.time() >= end:
+                    raise Failure("no %s within %g s" % (what, timeout))
+                self.cond.wait(end - time.time())
+
+
+def spoken(line):
+    try:
+        when, message = json.loads(line)
+    except ValueError:
+        return None
+    m = SPOKEN.match(message)
+    return (when, m.group(1).strip()) if m else None
+
+
+class Step:
+    def __init__(self, label, start):
+        self.label, self.start, self.typed, self.notes, self.speech = label, start, None, [], []
+
+
+class Session:
+    def __init__(self, argv, title=None, web=False, lang="ru_RU.UTF-8", keep=None):
+        self.argv, self.title, self.web, self.lang, self.keep = argv, title, web, lang, keep
+        self.procs, self.steps, self.end, self.tmp = [], [], float("inf"), None
+
+    # ---- processes
+    def start(self, name, argv, env=None, pipe=False, pass_fds=(), cwd=None):
+        log = open(os.path.join(self.logs, name + ".log"), "ab")
+        out = subprocess.PIPE if pipe else log
+        # Should the harness be killed outright, what it started still goes.
+        p = subprocess.Popen(["setpriv", "--pdeathsig", "TERM", "--"] + argv,
+                             env=env or self.env, stdin=subprocess.DEVNULL, stdout=out,
+                             stderr=subprocess.STDOUT if pipe else log, pass_fds=pass_fds,
+                             cwd=cwd or self.tmp, start_new_session=True)
+        p.name = name
+        self.procs.append(p)
+        log.close()
+        return p
+
+    def run(self, argv, timeout=20, stdin=b"", env=None):
+        """A short command; on time-out its whole process group goes."""
+        p = subprocess.Popen(argv, env=env or self.env, stdin=subprocess.PIPE,
+                             stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                             start_new_session=True)
+        try:
+            out, err = p.communicate(stdin, timeout)
+        except BaseException as e:
+            os.killpg(p.pid, signal.SIGKILL)
+            p.wait()
+            if isinstance(e, subprocess.TimeoutExpired):
+                raise Failure("%s did not finish within %g s" % (" ".join(argv), timeout))
+            raise
+        if p.returncode:
+            raise Failure("%s failed: %s" % (" ".join(argv), err.decode(errors="replace").strip()))
+        return out.decode("utf-8", "replace").strip()
+
+    def stop_all(self):
+        for p in reversed(self.procs):
+            for sig, grace in ((signal.SIGTERM, 5), (signal.SIGKILL, 5)):
+                try:
+                    os.killpg(p.pid, sig)
+                    p.wait(grace)
+                    break
+                except (ProcessLookupError, subprocess.TimeoutExpired):
+                    pass
+        # What left its process group and lost its parent came back to us
+        # (we are a subreaper): stop it too, a generation at a time.
+        for _ in range(5):
+            mine = [pid for pid in map(int, filter(str.isdigit, os.listdir("/proc")))
+                    if _parent(pid) == os.getpid()]
+            for pid in mine:
+                try:
+                    os.kill(pid, signal.SIGKILL)
+                    os.waitpid(pid, 0)
+                except OSError:
+                    pass
+            if not mine:
+                break
+
+    # ---- the desktop
+    def __enter__(self):
+        try:
+            self.set_up()
+        except BaseException:
+            self.__exit__()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        for s in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP, signal.SIGALRM):
+            signal.signal(s, signal.SIG_IGN)
+        signal.alarm(0)
+        self.end = time.time()  # Orca's farewell is not the program's
+        self.stop_all()
+        if self.tmp and self.keep:
+            shutil.copytree(self.logs, self.keep, dirs_exist_ok=True)
+            with open(os.path.join(self.keep, "transcript.txt"), "w") as f:
+                f.write(self.transcript())
+        if self.tmp:
+            shutil.rmtree(self.tmp, ignore_errors=True)
+
+    def set_up(self):
+        _libc.prctl(36, 1)  # PR_SET_CHILD_SUBREAPER
+        self.tmp = tempfile.mkdtemp(prefix="orca-session-")
+        self.logs = os.path.join(self.tmp, "logs")
+        home = os.path.join(self.tmp, "home")
+        self.env = {k: v for k, v in os.environ.items()
+                    if k in ("PATH", "TMPDIR", "USER", "LOGNAME") or k.endswith("SAN_OPTIONS")}
+        self.env.update(HOME=home, LANG=self.lang, LC_ALL=self.lang,
+                        XDG_RUNTIME_DIR=os.path.join(self.tmp, "run"),
+                        XDG_CONFIG_HOME=os.path.join(home, ".config"),
+                        XDG_DATA_HOME=os.path.join(home, ".local", "share"),
+                        XDG_CACHE_HOME=os.path.join(home, ".cache"))
+        for d in ("logs", "bin", "run", "home/.config/speech-dispatcher",
+                  "home/.local/share/orca", "home/.cache"):
+            os.makedirs(os.path.join(self.tmp, d), 0o700)
+
+        read, write = os.pipe()
+        self.start("xvfb", ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                            "-nolisten", "tcp", "-noreset"], pass_fds=(write,))
+        os.close(write)
+        self.env["DISPLAY"] = ":" + Lines(read).wait_for(r"^\d+$", 20, "display from Xvfb")
+
+        # Started after Xvfb, so that what the bus starts on demand (the
+        # accessibility bus, the registry) finds the display.
+        read, write = os.pipe()
+        self.start("dbus", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                            "--address=unix:dir=" + self.tmp, "--print-address=%d" % write],
+                   pass_fds=(write,))
+        os.close(write)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = Lines(read).wait_for(
+            r"^unix:", 20, "address from dbus-daemon")
+
+        # Each call starts what it asks for, through D-Bus activation, and
+        # returns once it answers.
+        for prop in ("IsEnabled", "ScreenReaderEnabled"):
+            self.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                      "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
+                      "string:org.a11y.Status", "string:" + prop, "variant:boolean:true"])
+        a11y = re.search(r'string "(.*)"', self.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+             "/org/a11y/bus", "org.a11y.Bus.GetAddress"])).group(1)
+        self.run(["dbus-send", "--bus=" + a11y, "--print-reply",
+                  "--dest=org.a11y.atspi.Registry", "/", "org.freedesktop.DBus.Peer.Ping"])
+
+        # A Russian school's keyboard. xdotool finds every Russian letter on
+        # it; with Latin keys only it remaps a spare key for each, which
+        # Chromium reads too late and types the wrong letter.
+        self.run(["setxkbmap", "-layout", "us,ru"])
+        self.start("openbox", ["openbox", "--sm-disable"])
+        # xprop cannot watch a property whose name the server has not heard
+        # of yet, so it watches them all.
+        spy = self.start("xprop", ["stdbuf", "-oL", "xprop", "-spy", "-root"], pipe=True)
+        Lines(spy.stdout.fileno()).wait_for(r"^_NET_SUPPORTING_WM_CHECK\(WINDOW\): window id",
+                                            20, "window manager")
+        os.killpg(spy.pid, signal.SIGTERM)
+
+        # The private configuration: espeak-ng, its sound into ALSA's null sink.
+        with open(os.path.join(home, ".asoundrc"), "w") as f:
+            f.write("pcm.!default { type null }\n")
+        with open(os.path.join(home, ".config/speech-dispatcher/speechd.conf"), "w") as f:
+            f.write('AudioOutputMethod "alsa"\nAddModule "espeak-ng" "sd_espeak-ng" '
+                    '"espeak-ng.conf"\nDefaultModule espeak-ng\nDefaultLanguage "ru"\n')
+        # A log directory that does not exist sends the log to standard
+        # output, where the line saying it is ready can be waited for.
+        sd = self.start("speech-dispatcher", ["speech-dispatcher", "-s", "-t", "0", "-l", "1",
+                                              "-L", os.path.join(self.tmp, "none")], pipe=True)
+        Lines(sd.stdout.fileno(), open(os.path.join(self.logs, "speech-dispatcher.log"), "a")
+              ).wait_for("waiting for clients", 30, "speech-dispatcher")
+
+        # Orca will not start while pgrep finds another Orca of this user,
+        # which on a shared machine may well belong to someone else's run.
+        with open(os.path.join(self.tmp, "bin", "pgrep"), "w") as f:
+            f.write("#!/bin/sh\nexit 1\n")
+        os.chmod(os.path.join(self.tmp, "bin", "pgrep"), 0o755)
+        read, write = os.pipe()
+        with open(os.path.join(home, ".local/share/orca/orca-customizations.py"), "w") as f:
+            f.write(HOOK.replace("@FD@", str(write)))
+        env = dict(self.env, PATH=os.path.join(self.tmp, "bin") + ":" + self.env["PATH"])
+        debug = ["--debug-file=" + os.path.join(self.logs, "orca-debug.log")] if self.keep else []
+        self.start("orca", ["orca"] + debug, env=env, pass_fds=(write,))
+        os.close(write)
+        self.speech = Lines(read, open(os.path.join(self.logs, "speech.log"), "a",
+                                       buffering=1), spoken)
+        # Orca greets once it listens to the desktop's events.
+        self.speech.wait_for("", START_LIMIT, "greeting from Orca")
+        self.settle(time.time())
+        self.start_program()
+
+    def start_program(self):
+        self.steps.append(Step("start", time.time()))
+        env = dict(self.env, QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   QT_QPA_PLATFORM="xcb")
+        argv = self.argv
+        if self.web:
+            if not os.path.isfile(self.argv[0]):
+                raise Failure("no page " + self.argv[0])
+            argv = ["chromium", "--force-renderer-accessibility", "--no-first-run",
+                    "--disable-background-networking", "--disable-component-update",
+                    "--disable-sync", "--disable-gpu",
+                    "--user-data-dir=" + os.path.join(self.tmp, "chromium")]
+            argv += ["--no-sandbox"] if os.getuid() == 0 else []
+            argv += ["file://" + os.path.abspath(self.argv[0])] + self.argv[1:]
+        self.program = self.start("program", argv, env=env, cwd=os.getcwd())
+        search = ["xdotool", "search", "--sync", "--onlyvisible", "--all", "--pid",
+                  str(self.program.pid)] + (["--name", self.title] if self.title else [])
+        window = self.run(search, START_LIMIT).split()[0]
+        self.run(["xdotool", "windowactivate", "--sync", window])
+        self.run(["xdotool", "windowfocus", "--sync", window])
+        self.settle(time.time())
+
+    # ---- listening
+    def settle(self, since, heard_enough=lambda: True):
+        """Until Orca has been quiet for QUIET s, and heard_enough() once it is."""
+        with self.speech.cond:
+            while True:
+                now = time.time()
+                last = max([since] + [t for t, _ in self.speech.items[-1:]])
+                quiet_at = max(since + FIRST_WORD, last + QUIET)
+                if now >= since + LONGEST or (now >= quiet_at and heard_enough()):
+                    return
+                self.speech.cond.wait((quiet_at if now < quiet_at else since + LONGEST) - now)
+
+    def play(self, line, heard_enough=lambda step: True):
+        verb, _, arg = line.strip().partition(" ")
+        step = Step(line.strip(), time.time())
+        self.steps.append(step)
+        if verb == "answer":
+            out = self.run(["sh", "-c", arg], stdin=self.transcript().encode()).splitlines()
+            step.typed = out[0].strip() if out else ""
+            step.notes.append("(typed %r)" % step.typed)
+            verb, arg = "type", step.typed
+        if verb == "key":
+            self.run(["xdotool", "key", "--clearmodifiers", "--"] + arg.split())
+        elif verb == "type":
+            self.run(["xdotool", "type", "--clearmodifiers", "--delay", "100", "--", arg])
+        elif verb == "wait":
+            with self.speech.cond:
+                self.speech.cond.wait_for(lambda: time.time() >= step.start + float(arg),
+                                          float(arg))
+            return step
+        else:
+            raise Failure("unknown action: " + line)
+        self.listen(step, heard_enough)
+        if self.program.poll() is not None:
+            raise Failure("the program exited with status %d" % self.program.returncode)
+        return step
+
+    def listen(self, step, heard_enough, since=None):
+        """Until Orca is quiet after the step and heard_enough(step) (bounded)."""
+        def enough():
+            self.attribute()
+            return heard_enough(step)
+        self.settle(step.start if since is None else since, enough)
+
+    def attribute(self):
+        """Each string Orca said goes to the action it followed."""
+        for step in self.steps:
+            step.speech = []
+        with self.speech.cond:
+            for t, text in self.speech.items:
+                owners = [s for s in self.steps if s.start <= t]
+                if owners and t < self.end:
+                    owners[-1].speech.append(text)
+
+    def transcript(self):
+        if not hasattr(self, "speech"):
+            return ""
+        self.attribute()
+        out = []
+        for step in self.steps:
+            out.append(">>> " + step.label)
+            out += ["    " + n for n in step.notes]
+            out += ["    SPEECH: " + s for s in step.speech]
+        return "\n".join(out) + "\n"
+
+
+def on_signal(signum, frame):
+    if signum == signal.SIGALRM:
+        raise Stop("the run took too long", 1)
+    raise Stop("stopped by " + signal.Signals(signum).name, 128 + signum)
+
+
+def guard(limit):
+    """Turns signals and the time limit into Stop, which unwinds into clean-up."""
+    for s in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP, signal.SIGALRM):
+        signal.signal(s, on_signal)
+    signal.alarm(int(limit))
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[1])
+    ap.add_argument("--title", help="the window's title must match this (an extended "
+                    "regular expression, as xdotool reads it)")
+    ap.add_argument("--web", action="store_true", help="PROGRAM is a page for Chromium")
+    ap.add_argument("--keep", metavar="DIR", help="copy the logs, Orca's debug log among them, here")
+    ap.add_argument("--timeout", type=float, default=600, help="bound on the whole run")
+    ap.add_argument("program", nargs=argparse.REMAINDER)
+    a = ap.parse_args()
+    if not a.program:
+        ap.error("no program")
+    actions = [l for l in sys.stdin.read().splitlines() if l.strip() and not l.startswith("#")]
+    guard(a.timeout)
+    session = Session(a.program, a.title, a.web, keep=a.keep)
+    try:
+        with session:
+            for action in actions:
+                session.play(action)
+    except (Failure, Stop) as e:
+        print(session.transcript() + "orca_session: %s" % e, file=sys.stderr)
+        sys.exit(getattr(e, "status", 1))
+    print(session.transcript(), end="")
+
+
+def _parent(pid):
+    try:
+        with open("/proc/%d/stat" % pid) as f:
+            return int(f.read().rsplit(")", 1)[1].split()[1])
+    except (OSError, IndexError, ValueError):
+        return None
+
+
+if __name__ == "__main__":
+    main()
