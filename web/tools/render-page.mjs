@@ -51,30 +51,56 @@ const SYSTEM_TEXT = "#000000";
 function flowPlaces(window, steps) {
   /** @type {Map<string, string>} */
   const places = new Map();
+  const full = (/** @type {number} */ row) => `${row} / 1 / auto / -1`;
   const firstStepTop = Math.min(
     ...window.controls.filter((c) => c.kind === "textBox").map((c) => c.top),
   );
-  // Rows: 1 the caption, 2.. what stands above the steps, 10 the example's
-  // drawing, 11 the counters, 100.. the steps, 200.. what stands below them.
-  let above = 2;
-  let below = 200;
-  let counters = 0;
-  const stepRow = (/** @type {number} */ k) => 100 + 2 * k;
+  /** @type {Map<string, number>} each step control's column */
+  const inStep = new Map();
+  for (const step of steps) {
+    const box = window.controls.find((c) => c.name === step.answerBox);
+    if (box?.labelledBy) inStep.set(box.labelledBy, 0);
+    [step.answerBox, step.confirmButton, step.echoLabel, step.verdictLabel].forEach((name, i) => {
+      if (name) inStep.set(name, i + 1);
+    });
+  }
+  const rest = window.controls.filter((c) => !c.container && !inStep.has(c.name));
+  // The caption, what stands above the steps, the example's drawing, the
+  // counters (the labels of no step), the steps, what stands below them.
+  let row = 2;
+  for (const c of rest.filter((c) => c.kind !== "label" && c.top < firstStepTop)) places.set(c.name, full(row++));
+  places.set(DRAWING_PLACE, full(row++));
+  let column = 0;
+  for (const c of rest.filter((c) => c.kind === "label")) places.set(c.name, `${row} / ${++column}`);
+  row++;
   for (const step of steps) {
     const box = window.controls.find((c) => c.name === step.answerBox);
     if (!box) continue;
-    if (box.labelledBy) places.set(box.labelledBy, `${stepRow(step.number)} / 1 / auto / -1`);
+    if (box.labelledBy) places.set(box.labelledBy, full(row++));
     [step.answerBox, step.confirmButton, step.echoLabel, step.verdictLabel].forEach((name, i) => {
-      if (name) places.set(name, `${stepRow(step.number) + 1} / ${i + 1}`);
+      if (name) places.set(name, `${row} / ${i + 1}`);
     });
+    row++;
   }
-  for (const c of window.controls) {
-    if (places.has(c.name) || c.container) continue;
-    if (c.kind === "label") places.set(c.name, `11 / ${++counters}`);
-    else if (c.top < firstStepTop) places.set(c.name, `${above++} / 1 / auto / -1`);
-    else places.set(c.name, `${below++} / 1 / auto / -1`);
-  }
+  for (const c of rest.filter((c) => c.kind !== "label" && c.top >= firstStepTop)) places.set(c.name, full(row++));
   return places;
+}
+
+// The key under which flowPlaces gives the drawing's place.
+const DRAWING_PLACE = " drawing";
+
+/**
+ * In a window of captions and their values, flowing in two columns: a label
+ * that is neither a value nor named by one takes a row of its own.
+ * @param {Window} window
+ */
+function pairPlaces(window) {
+  const named = new Set(window.controls.map((c) => c.labelledBy));
+  return new Map(
+    window.controls
+      .filter((c) => !c.labelledBy && !named.has(c.name))
+      .map((c) => [c.name, "auto / 1 / auto / -1"]),
+  );
 }
 
 /**
@@ -164,6 +190,7 @@ export function renderPage(data, assets, script, options) {
   const [main, results] = data.windows;
   if (!main || !results) throw new Error("render-page: the page data holds no windows");
   const words = data.words;
+  const places = flowPlaces(main, data.steps);
   const icon = (/** @type {string | null} */ name) => `data:image/png;base64,${assets.icons[name ?? ""] ?? ""}`;
   const font = (/** @type {string} */ family, /** @type {string} */ b64, /** @type {string} */ more) =>
     `@font-face{font-family:"${family}";src:url(data:font/woff2;base64,${b64}) format("woff2");${more}font-display:block}`;
@@ -198,13 +225,13 @@ export function renderPage(data, assets, script, options) {
 <p id="needs" class="needs" tabindex="-1" hidden>${escape(words["needsWebAssembly"] ?? "")}</p>
 <main id="Form1" class="window main" style="--ink:${main.drawingColour ?? SYSTEM_TEXT}" aria-labelledby="Form1-title">
 <h1 id="Form1-title" style="grid-area:1 / 1 / auto / -1">${escape(main.caption)}</h1>
-${pictureMarkup(assets.picture, main.width + 1, main.height + 1)}<div class="surface-box" style="grid-area:10 / 1 / auto / -1"><svg id="Form1-surface" class="surface" data-control="surface" role="img" aria-label="${escape(words["drawingName"] ?? "")}" aria-describedby="Form1-surface-words" viewBox="0 0 ${main.width} ${main.height}"><g id="Form1-drawing"></g></svg></div><span id="Form1-surface-words" hidden>${escape(words["nothingDrawn"] ?? "")}</span>
-${controlsMarkup(main, flowPlaces(main, data.steps))}
+${pictureMarkup(assets.picture, main.width + 1, main.height + 1)}<div class="surface-box" style="grid-area:${places.get(DRAWING_PLACE)}"><svg id="Form1-surface" class="surface" data-control="surface" role="img" aria-label="${escape(words["drawingName"] ?? "")}" aria-describedby="Form1-surface-words" viewBox="0 0 ${main.width} ${main.height}"><g id="Form1-drawing"></g></svg></div><span id="Form1-surface-words" hidden>${escape(words["nothingDrawn"] ?? "")}</span>
+${controlsMarkup(main, places)}
 </main>
 ${live("speech")}
 <section id="Form2" class="window results" role="dialog" aria-labelledby="Form2-title" tabindex="-1" style="--bg:${results.fill ?? "#ffffff"}" hidden>
 <div class="titlebar"><img src="${icon(results.icon)}" alt=""><span id="Form2-title" class="title">${escape(results.caption)}</span><button id="Form2-close" type="button" class="close" aria-label="${escape(words["close"] ?? "")}">✕</button></div>
-<div class="client">${controlsMarkup(results, new Map())}</div>
+<div class="client">${controlsMarkup(results, pairPlaces(results))}</div>
 ${live("Form2-speech")}
 </section>
 <div id="message" hidden><div class="box" role="alertdialog" aria-modal="true" aria-labelledby="message-title" aria-describedby="message-text">
