@@ -84,9 +84,12 @@ emcmake cmake -S . -B build-wasm -DCMAKE_BUILD_TYPE=MinSizeRel \
 cmake --build build-wasm -j"$jobs"
 ctest --test-dir build-wasm --output-on-failure -j"$jobs"
 
-# The page, then its tests in Chromium and Firefox, headless.
+# The page, then its tests in Chromium and Firefox, headless, and one
+# example worked by ear with Orca in Chromium.
 bash web/build.sh
 (cd web && npm test)
+python3 tests/screenreader/check_scenario.py --web tests/screenreader/web-example.scenario \
+  build-web/fraction-trainer.html
 
 # The answer-box number reader under libFuzzer, briefly; and a short session
 # under valgrind's memcheck.

@@ -298,7 +298,9 @@ class Session:
                     "--disable-background-networking", "--disable-component-update",
                     "--disable-sync", "--disable-gpu",
                     "--user-data-dir=" + os.path.join(self.tmp, "chromium")]
-            argv += ["--no-sandbox"] if os.getuid() == 0 else []
+            # As root Chromium runs only unsandboxed; --test-type keeps it
+            # from putting up a bar about that, which takes the focus.
+            argv += ["--no-sandbox", "--test-type"] if os.getuid() == 0 else []
             argv += ["file://" + os.path.abspath(self.argv[0])] + self.argv[1:]
         self.program = self.start("program", argv, env=env, cwd=os.getcwd())
         search = ["xdotool", "search", "--sync", "--onlyvisible", "--all", "--pid",

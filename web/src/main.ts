@@ -101,6 +101,7 @@ async function start(): Promise<void> {
     resultsWindow,
     main,
     new Speech([byId("Form2-speech-1"), byId("Form2-speech-2")]),
+    byId("Form2-close"),
   );
   const page = new Page(
     main,

@@ -12,6 +12,7 @@ export class ResultsWindow implements ResultsPort {
     private readonly window: HTMLElement,
     private readonly mainWindow: HTMLElement,
     private readonly speech: Speech,
+    private readonly closeBox: HTMLElement,
   ) {
     window.addEventListener("focusin", () => this.sayPending());
   }
@@ -45,11 +46,12 @@ export class ResultsWindow implements ResultsPort {
     this.pending = "";
   }
 
-  // Brings the window to the front: the focus goes into it.
+  // Brings the window to the front: the focus goes to its close box, so that
+  // a screen reader names the window and then says the summary, once.
   focus(): void {
     if (!this.isOpen) return;
     if (this.window.contains(document.activeElement)) this.sayPending();
-    else this.window.focus();
+    else this.closeBox.focus();
   }
 
   // Back to the control of the main window that had the focus last.
