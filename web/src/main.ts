@@ -83,7 +83,17 @@ function endWork(trainer: Trainer, windows: HTMLElement[]): void {
   byId("begin-again").addEventListener("click", () => location.reload());
 }
 
+// The trainer starts once the page has shown itself with the focus in the
+// first box, so that the pupil sees the window as early as a page without a
+// script would show it; the module is made ready in the next moment.
+function afterFirstFrame(): Promise<void> {
+  return new Promise((done) =>
+    requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(done, 0))),
+  );
+}
+
 async function start(): Promise<void> {
+  await afterFirstFrame();
   if (typeof WebAssembly !== "object" || typeof WebAssembly.instantiate !== "function") {
     cannotRun();
     return;
@@ -118,6 +128,7 @@ async function start(): Promise<void> {
     return;
   }
   run(trainer, page, results, [main, resultsWindow]);
+  main.dataset["trainer"] = "ready";
 }
 
 void start();
