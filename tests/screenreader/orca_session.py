@@ -305,7 +305,16 @@ class Session:
         self.program = self.start("program", argv, env=env, cwd=os.getcwd())
         search = ["xdotool", "search", "--sync", "--onlyvisible", "--all", "--pid",
                   str(self.program.pid)] + (["--name", self.title] if self.title else [])
-        window = self.run(search, START_LIMIT).split()[0]
+        # A window that goes while xdotool looks at it (Chromium makes and
+        # drops some as it starts) fails the search: look again, in bounds.
+        give_up = time.time() + START_LIMIT
+        while True:
+            try:
+                window = self.run(search, max(1.0, give_up - time.time())).split()[0]
+                break
+            except Failure as e:
+                if "BadWindow" not in str(e) or time.time() >= give_up:
+                    raise
         self.run(["xdotool", "windowactivate", "--sync", window])
         self.run(["xdotool", "windowfocus", "--sync", window])
         self.settle(time.time())
