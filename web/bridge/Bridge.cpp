@@ -40,8 +40,8 @@ EM_JS(void, page_setText, (const char* control, const char* text), {
 EM_JS(int, page_isChecked, (const char* control), {
     return Module.page.isChecked(UTF8ToString(control)) ? 1 : 0;
 });
-EM_JS(void, page_move, (const char* control, int left, int top, int inView), {
-    Module.page.move(UTF8ToString(control), left, top, inView !== 0);
+EM_JS(void, page_move, (const char* control, int left, int top, int inView, const char* heir), {
+    Module.page.move(UTF8ToString(control), left, top, inView !== 0, UTF8ToString(heir));
 });
 EM_JS(char*, page_focused, (), {
     return allocateUTF8(Module.page.focused());
@@ -107,7 +107,8 @@ public:
         const auto& layout = frontend::mainWindowLayout();
         const bool inView =
             frontend::liesInView(layout, *frontend::findControl(layout, "cmd1"), left, top);
-        page_move("cmd1", twipsToPixels(left), twipsToPixels(top), inView ? 1 : 0);
+        page_move("cmd1", twipsToPixels(left), twipsToPixels(top), inView ? 1 : 0,
+                  frontend::firstFocus(layout));
     }
     std::string focusedControl() const override { return take(page_focused()); }
     void announce(std::string_view words) override {
