@@ -5,10 +5,12 @@ import { describe } from "node:test";
 import { inEachBrowser } from "./browsers.mjs";
 import keyboard from "./keyboard.mjs";
 import layout from "./layout.mjs";
+import message from "./message.mjs";
 import results from "./results.mjs";
 
 inEachBrowser((browser) => {
   describe("a whole example by keyboard at the layout's size", () => keyboard(browser));
   describe("the results window", () => results(browser));
+  describe("the last-example message", () => message(browser));
   describe("the layout's rectangles", () => layout(browser));
 });
