@@ -12,6 +12,11 @@ export class MessageBox {
     private readonly behind: readonly HTMLElement[],
   ) {
     ok.addEventListener("click", () => this.close());
+    // A click on the message or on the page it covers leaves the focus on OK,
+    // so that Enter and Esc still close it and no key reaches the page.
+    box.addEventListener("mousedown", (event) => {
+      if (event.target !== ok) event.preventDefault();
+    });
     box.addEventListener("keydown", (event) => {
       if (event.key === "Escape" || event.key === "Esc" || event.key === "Enter") {
         event.preventDefault();

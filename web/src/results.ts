@@ -10,11 +10,15 @@ export class ResultsWindow implements ResultsPort {
 
   constructor(
     private readonly window: HTMLElement,
-    private readonly mainWindow: HTMLElement,
+    mainWindow: HTMLElement,
     private readonly speech: Speech,
     private readonly closeBox: HTMLElement,
   ) {
     window.addEventListener("focusin", () => this.sayPending());
+    // The pupil may go on working in the main window while this one is open.
+    mainWindow.addEventListener("focusin", (event) => {
+      if (event.target instanceof HTMLElement) this.returnTo = event.target;
+    });
   }
 
   get isOpen(): boolean {
@@ -26,8 +30,6 @@ export class ResultsWindow implements ResultsPort {
       for (const value of this.window.querySelectorAll<HTMLElement>("[data-value]")) value.textContent = "";
       this.window.hidden = false;
     }
-    const active = document.activeElement;
-    if (active instanceof HTMLElement && this.mainWindow.contains(active)) this.returnTo = active;
   }
 
   setValue(control: string, text: string): void {
