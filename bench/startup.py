@@ -234,25 +234,25 @@ class Bench:
         wins = {}  # top-level window -> what we saw of it
         win = None
         t_map = t_paint = cpu_map = cpu_mid = cpu_end = hwm = None
-        pid = p.pid
+        pid = None  # the window's process, once the window is known
         error = None
         while True:
             for t, ev in self.events():
                 if ev.type == X.CreateNotify and ev.parent.id == self.root.id:
                     w = ev.window.id
-                    wins[w] = {"pid": self.window_pid(w, p.pid)}
                     obj = x.create_resource_object("window", w)
                     obj.change_attributes(event_mask=X.PropertyChangeMask)
                     obj.damage_create(damage.DamageReportNonEmpty)
-                    x.flush()
+                    # after the selection, so that a later _NET_WM_PID is seen
+                    wins[w] = {"pid": self.window_pid(w, p.pid)}
                 elif ev.type == X.MapNotify and ev.window.id in wins:
-                    info = wins[ev.window.id]
+                    w, info = ev.window.id, wins[ev.window.id]
                     if "map" not in info:
                         # the CPU clock before any round trip, which could
                         # wait behind the program's first drawing
-                        info["map"], info["cpu"] = t, cpu_ns(info["pid"] or p.pid)
-                        if win is None and title.search(self.title(ev.window.id) or ""):
-                            win, t_map, cpu_map = ev.window.id, t, info["cpu"]
+                        info["map"], info["cpu"] = t, (info["pid"], cpu_ns(info["pid"] or p.pid))
+                        if win is None and title.search(self.title(w) or ""):
+                            win, t_map = w, t
                 elif ev.type == X.PropertyNotify and ev.window.id in wins:
                     w, info = ev.window.id, wins[ev.window.id]
                     if ev.atom == self.NET_WM_PID:
@@ -260,15 +260,18 @@ class Bench:
                     elif (win is None and "map" in info
                           and ev.atom in (self.NET_WM_NAME, Xatom.WM_NAME)
                           and title.search(self.title(w) or "")):
-                        win, t_map = w, t
-                        cpu_map = cpu_ns(info["pid"] or p.pid)
+                        win, t_map = w, t  # titled after its map: counts from now
                 elif ev.type == self.DAMAGE_NOTIFY:
                     info = wins.get(ev.drawable.id)
                     if info is not None and "map" in info and "paint" not in info:
                         info["paint"] = t
+                if win is not None and pid is None:
+                    info = wins[win]
+                    pid = info["pid"] or p.pid
+                    cpu_map = (info["cpu"][1] if t_map == info["map"] and info["cpu"][0] == info["pid"]
+                               else cpu_ns(pid))
             now = time.monotonic_ns()
             if win is not None:
-                pid = wins[win]["pid"] or p.pid
                 t_paint = wins[win].get("paint")
                 if a.callgrind:
                     if t_paint is not None:
@@ -446,8 +449,9 @@ def main():
     for key in ("map_ms", "paint_ms", "hwm_mib", "idle_cpu_ms", "late_cpu_ms", "ir"):
         values = [r[key] for r in good if r.get(key) is not None]
         if values:
-            print(f"{label}: {key} median {statistics.median(values):,.1f} "
-                  f"(min {min(values):,.1f}, max {max(values):,.1f}, {len(values)} runs)")
+            f = ",.0f" if key == "ir" else ",.1f"
+            print(f"{label}: {key} median {statistics.median(values):{f}} "
+                  f"(min {min(values):{f}}, max {max(values):{f}}, {len(values)} runs)")
     if a.json:
         with open(a.json, "w") as f:
             json.dump({"label": label, "command": a.command, "runs": runs}, f, indent=1)
