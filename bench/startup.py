@@ -422,6 +422,9 @@ def main():
     a.runs = a.runs if a.runs is not None else (3 if a.callgrind else 7)
     a.timeout = a.timeout or (600.0 if a.callgrind else 30.0)
     label = a.label or os.path.basename(a.command[0])
+    missing = [n for n in ["Xvfb", "dbus-daemon"] + ["valgrind"] * a.callgrind if not shutil.which(n)]
+    if missing:
+        ap.error(f"needs {' and '.join(missing)} (Debian: apt-get install xvfb dbus-daemon valgrind)")
 
     def interrupted(signum, _frame):
         raise SystemExit(128 + signum)
