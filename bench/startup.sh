@@ -10,15 +10,15 @@
 # all runs. Instructions from exec to the first paint: CALLGRIND_RUNS (2) runs
 # each under callgrind (0 skips them). SCALE (1) is the QT_SCALE_FACTOR of both
 # programs: SCALE=2 is a start on a screen of device pixel ratio 2. Needs
-# python3, xvfb and valgrind; the harness is ../shared/tools/startup-bench
-# (STARTUP_BENCH), the bare window's source ../shared/tools/baseline
+# python3 with python3-xlib, xvfb, dbus-daemon and valgrind. The harness is
+# bench/startup.py (STARTUP_BENCH), the bare window's source bench/baseline/
 # (BASELINE_SRC), built in build-bench-baseline/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${1:-build}
-harness=${STARTUP_BENCH:-../shared/tools/startup-bench}
-baseline_src=${BASELINE_SRC:-../shared/tools/baseline}
+harness=${STARTUP_BENCH:-bench/startup.py}
+baseline_src=$(cd "${BASELINE_SRC:-bench/baseline}" && pwd)
 rounds=${ROUNDS:-3}
 runs=${RUNS:-5}
 callgrind_runs=${CALLGRIND_RUNS:-2}
@@ -28,6 +28,11 @@ program="$build/app/fraction-trainer"
 title='обыкновенных дробей'
 
 [ -x "$program" ] || { echo "startup.sh: build the program first ($program)" >&2; exit 2; }
+# A folder configured from another source of the bare window starts afresh.
+if [ -f build-bench-baseline/CMakeCache.txt ] &&
+   ! grep -qxF "CMAKE_HOME_DIRECTORY:INTERNAL=$baseline_src" build-bench-baseline/CMakeCache.txt; then
+  rm -rf build-bench-baseline
+fi
 cmake -S "$baseline_src" -B build-bench-baseline -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-bench-baseline --target baseline -j"$(nproc 2>/dev/null || echo 2)" >/dev/null
 baseline=build-bench-baseline/baseline

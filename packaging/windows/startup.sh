@@ -6,18 +6,23 @@
 # ROUNDS rounds (3) of RUNS runs (5) of each program, in turns; medians of all
 # runs. Both run from the build tree through the same Wine wrapper, in a
 # prefix of their own with the faces that the installer check gives its own. The
-# harness is ../shared/tools/startup-bench (STARTUP_BENCH), the bare window's
-# source ../shared/tools/baseline (BASELINE_SRC).
+# harness is bench/startup.py (STARTUP_BENCH), the bare window's source
+# bench/baseline/ (BASELINE_SRC).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cd "$here/../.."
 build=$(cd "${1:-build-windows}" && pwd)
-harness=${STARTUP_BENCH:-../shared/tools/startup-bench}
-baseline_src=$(cd "${BASELINE_SRC:-../shared/tools/baseline}" && pwd)
+harness=${STARTUP_BENCH:-bench/startup.py}
+baseline_src=$(cd "${BASELINE_SRC:-bench/baseline}" && pwd)
 rounds=${ROUNDS:-3}
 runs=${RUNS:-5}
 
 qt=$(sed -n 's/^CMAKE_FIND_ROOT_PATH:[A-Z]*=//p' "$build/CMakeCache.txt")
+# A folder configured from another source of the bare window starts afresh.
+if [ -f "$build/baseline/CMakeCache.txt" ] &&
+   ! grep -qxF "CMAKE_HOME_DIRECTORY:INTERNAL=$baseline_src" "$build/baseline/CMakeCache.txt"; then
+  rm -rf "$build/baseline"
+fi
 cmake -S "$baseline_src" -B "$build/baseline" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" -DCMAKE_FIND_ROOT_PATH="$qt" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
