@@ -64,23 +64,27 @@ export function inEachBrowser(declare) {
 }
 
 /**
- * Opens the page at `viewport`, watched from its first request.
- * @param {Browser} browser @param {Viewport} viewport
+ * Opens the page at `viewport`, watched from its first request: the single
+ * file, or the page at `url`, which may ask for what lies beside it there.
+ * @param {Browser} browser @param {Viewport} viewport @param {string} [url]
  * @returns {Promise<{ page: Page, faults: string[] }>}
  */
-export async function openPage(browser, viewport) {
+export async function openPage(browser, viewport, url) {
   const page = await browser.newPage();
   /** @type {string[]} */
   const faults = [];
+  const own = url ? new URL(url).origin : "";
   page.on("request", (request) => {
-    if (!/^(file|data):/.test(request.url())) faults.push(`request: ${request.url()}`);
+    const asked = request.url();
+    if (!/^(file|data):/.test(asked) && !(own && asked.startsWith(own + "/")))
+      faults.push(`request: ${asked}`);
   });
   page.on("pageerror", (error) => faults.push(`uncaught: ${error instanceof Error ? error.message : error}`));
   page.on("console", (message) => {
     if (message.type() === "error") faults.push(`console: ${message.text()}`);
   });
   await page.setViewport(viewport);
-  await page.goto(PAGE, { waitUntil: "load" });
+  await page.goto(url ?? PAGE, { waitUntil: "load" });
   return { page, faults };
 }
 

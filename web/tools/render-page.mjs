@@ -207,7 +207,10 @@ export function renderPage(data, assets, script, options) {
   // lacks it, 'unsafe-eval'; the page's script evaluates no text.
   const policy =
     "default-src 'none'; script-src 'unsafe-inline' 'unsafe-eval' 'wasm-unsafe-eval'; style-src 'unsafe-inline'; " +
-    "img-src data:; font-src data:" + (options.site ? "; manifest-src 'self'; worker-src 'self'" : "");
+    "font-src data:; img-src data:" +
+    // The site's manifest, the icons it names (an app is installed with them)
+    // and the service worker come from where the page does.
+    (options.site ? " 'self'; manifest-src 'self'; worker-src 'self'" : "");
   const site = options.site
     ? `<link rel="manifest" href="manifest.webmanifest"><meta name="theme-color" content="#2c5d9a">` +
       `<script>if("serviceWorker"in navigator&&location.protocol!=="file:")addEventListener("load",function(){navigator.serviceWorker.register("sw.js").catch(function(){})})</script>`
