@@ -55,6 +55,22 @@ export default function scenarios(browser, kind) {
     }
   });
 
+  test("whatever is typed is read as the desktop reads it, with no script error", async () => {
+    const session = await openPage(browser(), LAYOUT);
+    const { page } = session;
+    await begin(page, () => page.keyboard.press("Escape"));
+    const texts = [["12abc", "12"], ["\u{1F600}дробь\u0000", "0"], [" 1 e 2", "100"],
+      ["&HFF", "255"], ["1".repeat(100000), "1.79769313486232E+308"]];
+    for (const [k, [text, echo]] of texts.entries()) {
+      await page.$eval(`[data-control="t${k + 1}"]`, (box, value) => {
+        /** @type {HTMLInputElement} */ (box).value = String(value);
+      }, text);
+      await page.click(`[data-control="Command${k + 1}"]`);
+      assert.equal(await page.$eval(`[data-control="Label${12 + k}"]`, (label) => label.textContent), echo);
+    }
+    await closePage(session);
+  });
+
   test("from a web server the page keeps itself and starts again with the server gone", async () => {
     const server = /** @type {import("node:http").Server} */ (await serveSite());
     const address = server.address();
