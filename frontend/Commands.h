@@ -77,7 +77,11 @@ struct FocusMove {
         BackToMain, // back to the control of the main window that had it last
     } kind = Stays;
     const char* control = nullptr;
-    friend bool operator==(const FocusMove&, const FocusMove&) = default;
+    // By the control's name: the same name may stand at two addresses.
+    friend bool operator==(const FocusMove& a, const FocusMove& b) {
+        return a.kind == b.kind &&
+               std::string_view(a.control ? a.control : "") == (b.control ? b.control : "");
+    }
 };
 
 // Enter in box k moves on to box k + 1, from box 7 to "Ещё пример", so that
