@@ -3,7 +3,8 @@
 // gzipped size; the time from opening it to the first paint and to the frame
 // that shows the focus in the first box, against a bare page of the same
 // shape (this page's markup, styles, fonts and picture without its script)
-// in the same batch, as ratios; and the time of one confirm, median of many.
+// in the same batch, as ratios; the time of one confirm, median of many; and
+// the main thread's time while the page waits for the pupil.
 //
 //   node bench/bench.mjs [-n RUNS] [--bare PAGE.html] PAGE.html
 //
@@ -102,7 +103,20 @@ const confirm = await tab.evaluate(async (count) => {
   }
   return { handled, painted };
 }, 140);
+// Waiting for the pupil: the main thread's busy time over two idle seconds,
+// against the bare page's (a text box with the focus blinks its caret).
+/** @param {import("puppeteer-core").Page} on */
+const idleTime = async (on) => {
+  const busy = async () => (await on.metrics()).TaskDuration ?? NaN;
+  const before = await busy();
+  await new Promise((done) => setTimeout(done, 2000));
+  return ((await busy()) - before) * 1000;
+};
+const idle = await idleTime(tab);
 await context.close();
+const bareOpen = await open(bare);
+const bareIdle = await idleTime(bareOpen.tab);
+await bareOpen.context.close();
 await browser.close();
 rmSync(scratch, { recursive: true, force: true });
 
@@ -114,4 +128,5 @@ const ratio = (/** @type {"paint" | "ready"} */ what) =>
 console.log(`first contentful paint: bare ${spread(got.bare?.paint ?? [])} ms, page ${spread(got.page?.paint ?? [])} ms, ratio ${ratio("paint")}`);
 console.log(`focus in t1 shown:      bare ${spread(got.bare?.ready ?? [])} ms, page ${spread(got.page?.ready ?? [])} ms, ratio ${ratio("ready")}`);
 console.log(`one confirm: handled in ${spread(confirm.handled)} ms, to the next frame ${spread(confirm.painted)} ms (${confirm.handled.length} confirms)`);
+console.log(`waiting for the pupil, the main thread's time in 2 s: bare ${bareIdle.toFixed(1)} ms, page ${idle.toFixed(1)} ms`);
 console.log(`(${runs} runs each, medians with min-max; bare page: ${values.bare ? basename(bare) : "this page without its script"})`);
