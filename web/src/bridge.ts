@@ -4,8 +4,19 @@
 import createTrainerModule from "trainer-module";
 import type { PagePort } from "./ports";
 
-// The module's bytes, in base64, put into the page when it is made.
-declare const TRAINER_WASM: string;
+// The module's bytes, in base64, in a comment of the page put there when it
+// was made: a comment costs the browser nothing to read past, so the page
+// shows itself as early as if it had no module at all.
+const MODULE_MARK = "trainer-module ";
+
+function moduleBytes(): Uint8Array {
+  for (const node of Array.from(document.body.childNodes)) {
+    const text = node.nodeType === Node.COMMENT_NODE ? (node.nodeValue ?? "") : "";
+    if (text.startsWith(MODULE_MARK))
+      return Uint8Array.from(atob(text.slice(MODULE_MARK.length)), (c) => c.charCodeAt(0));
+  }
+  throw new Error("the page carries no module");
+}
 
 export type Reply =
   | { kind: "none" } // nothing: the focus stays where it is
@@ -35,7 +46,7 @@ export interface Trainer {
 export async function startTrainer(page: PagePort, onFault: (reason: unknown) => void): Promise<Trainer> {
   const module = await createTrainerModule({
     page,
-    wasmBinary: Uint8Array.from(atob(TRAINER_WASM), (c) => c.charCodeAt(0)),
+    wasmBinary: moduleBytes(),
     print: () => {},
     printErr: () => {},
     onAbort: onFault,

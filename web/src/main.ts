@@ -83,13 +83,25 @@ function endWork(trainer: Trainer, windows: HTMLElement[]): void {
   byId("begin-again").addEventListener("click", () => location.reload());
 }
 
+// After `count` frames have been drawn, and the tasks they left.
+function frames(count: number): Promise<void> {
+  return new Promise((done) =>
+    count > 0 ? requestAnimationFrame(() => frames(count - 1).then(done)) : setTimeout(done, 0),
+  );
+}
+
 // The trainer starts once the page has shown itself with the focus in the
 // first box, so that the pupil sees the window as early as a page without a
 // script would show it; the module is made ready in the next moment.
 function afterFirstFrame(): Promise<void> {
-  return new Promise((done) =>
-    requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(done, 0))),
+  // The page's text waits for its fonts; the module is not to hold them up.
+  // Where a browser never calls its fonts ready (Firefox ESR here, with every
+  // face loaded), the load and a few frames after it do.
+  const loaded = new Promise<void>((done) =>
+    document.readyState === "complete" ? done() : addEventListener("load", () => done(), { once: true }),
   );
+  const fonts = document.fonts ? document.fonts.ready.then(() => undefined) : loaded;
+  return Promise.race([fonts, loaded.then(() => frames(6))]).then(() => frames(2));
 }
 
 async function start(): Promise<void> {

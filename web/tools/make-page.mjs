@@ -69,6 +69,7 @@ const assets = {
     bold: base64(join(fonts, "sans-bold.woff2")),
     serif: base64(join(fonts, "serif-italic.woff2")),
   },
+  module: "",
   /** @type {Record<string, string>} */
   icons: {
     "icon-main-48": base64(join(root, "ui", "resources", "icon-main-48.png")),
@@ -76,11 +77,8 @@ const assets = {
   },
 };
 const moduleScript = resolve(need(args.module, "module"));
-const script = await bundle(
-  "src/main.ts",
-  { "trainer-module": moduleScript },
-  { TRAINER_WASM: JSON.stringify(base64(moduleScript.replace(/\.js$/, ".wasm"))) },
-);
+const script = await bundle("src/main.ts", { "trainer-module": moduleScript });
+assets.module = base64(moduleScript.replace(/\.js$/, ".wasm"));
 
 mkdirSync(join(out, "site"), { recursive: true });
 // The single file: opened from a disk, a shared folder or any server.

@@ -20,7 +20,7 @@
  *   echoLabel: string | null, verdictLabel: string | null }} Step
  * @typedef {{ windows: Window[], steps: Step[], words: Record<string, string> }} PageData
  * @typedef {{ css: string, picture: string, fonts: { regular: string, bold: string,
- *   serif: string }, icons: Record<string, string> }} Assets
+ *   serif: string }, icons: Record<string, string>, module: string }} Assets
  */
 
 /** @param {string} text */
@@ -243,6 +243,7 @@ ${live("Form2-speech")}
 <div class="buttons"><button id="message-ok" type="button" class="plain-button">${escape(words["ok"] ?? "")}</button></div>
 </div></div>
 <section id="ended" class="ended" hidden><p id="ended-words" tabindex="-1">${escape(words["workEnded"] ?? "")}</p><button id="begin-again" type="button" class="plain-button">${escape(words["beginAgain"] ?? "")}</button></section>
+<!--trainer-module ${assets.module}-->
 <script>${script.replace(/<\/script/gi, "<\\/script")}</script>
 </body></html>
 `;
