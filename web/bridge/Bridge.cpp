@@ -1,13 +1,15 @@
 // The only code that knows both the trainer and the page: the engine's four
-// ports implemented by calls into the page (each an EM_JS import below, which
-// reaches the page's object given to the module as `page`), and the few plain
-// C functions through which the page passes the pupil's clicks and keys on.
+// ports implemented by calls into the page (each a function the module imports
+// from the page), and the few plain C functions through which the page passes
+// the pupil's clicks and keys on.
 // Only text and numbers cross: control names as the layout has them, UTF-8
 // words, pixels. What comes back to the page says where the focus goes.
 //
-// Plain exported functions and EM_JS imports, not embind: embind 3.1.6 has
-// no std::string_view, and page objects implementing C++ classes would have
-// to be deleted by hand.
+// Plain exported and imported C functions, not embind: embind 3.1.6 has no
+// std::string_view, and page objects implementing C++ classes would have to
+// be deleted by hand. The module is built standalone, without emscripten's
+// loader: the page's own few lines start it (web/src/bridge.ts), so that the
+// page carries a third of the script it would otherwise.
 #include <emscripten.h>
 
 #include <cstdlib>
@@ -24,54 +26,31 @@
 #include "frontend/MainWindowLayout.h"
 #include "frontend/ResultsWindowLayout.h"
 
-// clang-format off
-EM_JS(void, page_setCaption, (const char* control, const char* text), {
-    Module.page.setCaption(UTF8ToString(control), UTF8ToString(text));
-});
-EM_JS(char*, page_caption, (const char* control), {
-    return allocateUTF8(Module.page.caption(UTF8ToString(control)));
-});
-EM_JS(char*, page_text, (const char* control), {
-    return allocateUTF8(Module.page.text(UTF8ToString(control)));
-});
-EM_JS(void, page_setText, (const char* control, const char* text), {
-    Module.page.setText(UTF8ToString(control), UTF8ToString(text));
-});
-EM_JS(int, page_isChecked, (const char* control), {
-    return Module.page.isChecked(UTF8ToString(control)) ? 1 : 0;
-});
-EM_JS(void, page_move, (const char* control, int left, int top, int inView, const char* heir), {
-    Module.page.move(UTF8ToString(control), left, top, inView !== 0, UTF8ToString(heir));
-});
-EM_JS(char*, page_focused, (), {
-    return allocateUTF8(Module.page.focused());
-});
-EM_JS(void, page_announce, (const char* words), {
-    Module.page.announce(UTF8ToString(words));
-});
-EM_JS(void, page_showMessage, (const char* title, const char* text), {
-    Module.page.showMessage(UTF8ToString(title), UTF8ToString(text));
-});
-EM_JS(void, drawing_point, (int x, int y), { Module.page.drawing.point(x, y); });
-EM_JS(void, drawing_print, (int x, int y, int size, const char* text), {
-    Module.page.drawing.print(x, y, size, UTF8ToString(text));
-});
-EM_JS(void, drawing_line, (int x1, int y1, int x2, int y2), {
-    Module.page.drawing.line(x1, y1, x2, y2);
-});
-EM_JS(void, drawing_describe, (const char* words), {
-    Module.page.drawing.describe(UTF8ToString(words));
-});
-EM_JS(void, drawing_clear, (), { Module.page.drawing.clear(); });
-EM_JS(void, results_open, (), { Module.page.results.open(); });
-EM_JS(void, results_setValue, (const char* control, const char* text), {
-    Module.page.results.setValue(UTF8ToString(control), UTF8ToString(text));
-});
-EM_JS(void, results_announce, (const char* words), {
-    Module.page.results.announce(UTF8ToString(words));
-});
-EM_JS(void, results_close, (), { Module.page.results.close(); });
-// clang-format on
+// The page's side of the ports: functions the page hands the module when it
+// starts it, in three groups named as the page's objects are.
+#define FROM_PAGE(group, name) __attribute__((import_module(group), import_name(name)))
+extern "C" {
+FROM_PAGE("page", "setCaption") void page_setCaption(const char* control, const char* text);
+// A string the page makes with the module's malloc; the caller frees it.
+FROM_PAGE("page", "caption") char* page_caption(const char* control);
+FROM_PAGE("page", "text") char* page_text(const char* control);
+FROM_PAGE("page", "setText") void page_setText(const char* control, const char* text);
+FROM_PAGE("page", "isChecked") int page_isChecked(const char* control);
+FROM_PAGE("page", "move") void page_move(const char* control, int left, int top, int inView,
+                                         const char* heir);
+FROM_PAGE("page", "focused") char* page_focused();
+FROM_PAGE("page", "announce") void page_announce(const char* words);
+FROM_PAGE("page", "showMessage") void page_showMessage(const char* title, const char* text);
+FROM_PAGE("drawing", "point") void drawing_point(int x, int y);
+FROM_PAGE("drawing", "print") void drawing_print(int x, int y, int size, const char* text);
+FROM_PAGE("drawing", "line") void drawing_line(int x1, int y1, int x2, int y2);
+FROM_PAGE("drawing", "describe") void drawing_describe(const char* words);
+FROM_PAGE("drawing", "clear") void drawing_clear();
+FROM_PAGE("results", "open") void results_open();
+FROM_PAGE("results", "setValue") void results_setValue(const char* control, const char* text);
+FROM_PAGE("results", "announce") void results_announce(const char* words);
+FROM_PAGE("results", "close") void results_close();
+} // extern "C"
 
 namespace {
 

@@ -1,7 +1,6 @@
 // The page's one door to the trainer: starts the module with the page's
 // ports and passes clicks and keys on by the layout's names. What comes back
 // says what the page does next.
-import createTrainerModule from "trainer-module";
 import type { PagePort } from "./ports";
 
 // The module's bytes, in base64, in a comment of the page put there when it
@@ -9,7 +8,7 @@ import type { PagePort } from "./ports";
 // shows itself as early as if it had no module at all.
 const MODULE_MARK = "trainer-module ";
 
-function moduleBytes(): Uint8Array {
+function moduleBytes(): Uint8Array<ArrayBuffer> {
   for (const node of Array.from(document.body.childNodes)) {
     const text = node.nodeType === Node.COMMENT_NODE ? (node.nodeValue ?? "") : "";
     if (text.startsWith(MODULE_MARK))
@@ -43,26 +42,123 @@ export interface Trainer {
   end(): void;
 }
 
-export async function startTrainer(page: PagePort, onFault: (reason: unknown) => void): Promise<Trainer> {
-  const module = await createTrainerModule({
-    page,
-    wasmBinary: moduleBytes(),
-    print: () => {},
-    printErr: () => {},
-    onAbort: onFault,
-  });
-  const click = module.cwrap("trainer_click", "string", ["number", "string"]);
-  const key = module.cwrap("trainer_key", "string", ["number", "string", "string", "string"]);
-  const closeResults = module.cwrap("trainer_closeResults", "string", ["number"]);
-  let session = module._trainer_new();
+// What the module exports (bridge/Bridge.cpp), by its C names. Strings cross
+// as addresses of NUL-terminated UTF-8 in the module's memory.
+interface Exports {
+  memory: WebAssembly.Memory;
+  _initialize(): void;
+  malloc(size: number): number;
+  free(address: number): void;
+  trainer_new(): number;
+  trainer_delete(session: number): void;
+  trainer_click(session: number, button: number): number;
+  trainer_key(session: number, window: number, key: number, focused: number): number;
+  trainer_closeResults(session: number): number;
+}
+
+// The module's memory as text: strings read from it and written into it.
+class Memory {
+  private readonly decoder = new TextDecoder();
+  private readonly encoder = new TextEncoder();
+  exports!: Exports;
+
+  private bytes(): Uint8Array {
+    return new Uint8Array(this.exports.memory.buffer);
+  }
+
+  read(address: number): string {
+    const bytes = this.bytes();
+    const end = bytes.indexOf(0, address);
+    return this.decoder.decode(bytes.subarray(address, end < 0 ? bytes.length : end));
+  }
+
+  // A copy made with the module's malloc: the one who asked frees it.
+  copy(text: string): number {
+    const utf8 = this.encoder.encode(text);
+    const address = this.exports.malloc(utf8.length + 1);
+    const bytes = this.bytes();
+    bytes.set(utf8, address);
+    bytes[address + utf8.length] = 0;
+    return address;
+  }
+
+  // Runs `call` with `texts` copied into the module for the time of the call.
+  with<T>(texts: string[], call: (...addresses: number[]) => T): T {
+    const addresses = texts.map((text) => this.copy(text));
+    try {
+      return call(...addresses);
+    } finally {
+      for (const address of addresses) this.exports.free(address);
+    }
+  }
+}
+
+// The page's side of the module's imports, by the names Bridge.cpp gives them.
+function imports(page: PagePort, memory: Memory): WebAssembly.Imports {
+  const text = (address: number): string => memory.read(address);
+  const { drawing, results } = page;
+  return {
+    page: {
+      setCaption: (control: number, words: number) => page.setCaption(text(control), text(words)),
+      caption: (control: number) => memory.copy(page.caption(text(control))),
+      text: (control: number) => memory.copy(page.text(text(control))),
+      setText: (control: number, words: number) => page.setText(text(control), text(words)),
+      isChecked: (control: number) => (page.isChecked(text(control)) ? 1 : 0),
+      move: (control: number, left: number, top: number, inView: number, heir: number) =>
+        page.move(text(control), left, top, inView !== 0, text(heir)),
+      focused: () => memory.copy(page.focused()),
+      announce: (words: number) => page.announce(text(words)),
+      showMessage: (title: number, words: number) => page.showMessage(text(title), text(words)),
+    },
+    drawing: {
+      point: (x: number, y: number) => drawing.point(x, y),
+      print: (x: number, y: number, size: number, words: number) => drawing.print(x, y, size, text(words)),
+      line: (x1: number, y1: number, x2: number, y2: number) => drawing.line(x1, y1, x2, y2),
+      describe: (words: number) => drawing.describe(text(words)),
+      clear: () => drawing.clear(),
+    },
+    results: {
+      open: () => results.open(),
+      setValue: (control: number, words: number) => results.setValue(text(control), text(words)),
+      announce: (words: number) => results.announce(text(words)),
+      close: () => results.close(),
+    },
+    // What the C library asks of its system: the clock that seeds the
+    // shuffle, word of a grown memory (read afresh at each use anyway) and
+    // an end that the trainer never asks for.
+    env: { emscripten_notify_memory_growth: () => {} },
+    wasi_snapshot_preview1: {
+      clock_time_get: (clock: number, _precision: bigint, time: number) => {
+        const milliseconds = clock === 0 ? Date.now() : performance.now();
+        new DataView(memory.exports.memory.buffer).setBigUint64(time, BigInt(Math.round(milliseconds * 1e6)), true);
+        return 0;
+      },
+      proc_exit: (status: number) => {
+        throw new Error(`the trainer ended with status ${status}`);
+      },
+    },
+  };
+}
+
+export async function startTrainer(page: PagePort): Promise<Trainer> {
+  const memory = new Memory();
+  const { instance } = await WebAssembly.instantiate(moduleBytes(), imports(page, memory));
+  const module = instance.exports as unknown as Exports;
+  memory.exports = module;
+  module._initialize();
+  const reply = (address: number): Reply => parse(memory.read(address));
+  let session = module.trainer_new();
   const ended: Reply = { kind: "none" };
   return {
-    click: (button) => (session ? parse(click(session, button)) : ended),
+    click: (button) =>
+      session ? memory.with([button], (name) => reply(module.trainer_click(session, name))) : ended,
     key: (window, name, focused) =>
-      session ? parse(key(session, window, name, focused)) : { kind: "unhandled" },
-    closeResults: () => (session ? parse(closeResults(session)) : ended),
+      session
+        ? memory.with([window, name, focused], (w, k, f) => reply(module.trainer_key(session, w, k, f)))
+        : { kind: "unhandled" },
+    closeResults: () => (session ? reply(module.trainer_closeResults(session)) : ended),
     end: () => {
-      module._trainer_delete(session);
+      module.trainer_delete(session);
       session = 0;
     },
   };

@@ -134,7 +134,7 @@ async function start(): Promise<void> {
   );
   let trainer: Trainer;
   try {
-    trainer = await startTrainer(page, () => {});
+    trainer = await startTrainer(page);
   } catch {
     cannotRun();
     return;

@@ -4,12 +4,12 @@
 // fonts and pictures: one self-contained file, and a folder for a web server
 // from which the trainer can be installed and run offline.
 //
-//   node tools/make-page.mjs --data PAGE_DATA.json --module trainer-module.js
+//   node tools/make-page.mjs --data PAGE_DATA.json --module trainer-module.wasm
 //        --fonts DIR --icons DIR --root REPOSITORY --out build-web
 import { build } from "esbuild";
 import { createHash } from "node:crypto";
 import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
-import { dirname, join, resolve } from "node:path";
+import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
 import { parseArgs } from "node:util";
 import { renderPage } from "./render-page.mjs";
@@ -38,10 +38,9 @@ const targets = ["chrome109", "firefox115", "safari15"];
 
 /**
  * @param {string} entry
- * @param {Record<string, string>} alias
  * @param {Record<string, string>} define
  */
-async function bundle(entry, alias, define = {}) {
+async function bundle(entry, define = {}) {
   const result = await build({
     entryPoints: [join(web, entry)],
     bundle: true,
@@ -49,7 +48,6 @@ async function bundle(entry, alias, define = {}) {
     format: "iife",
     minify: true,
     target: targets,
-    alias,
     define,
     legalComments: "none",
     logLevel: "warning",
@@ -69,16 +67,26 @@ const assets = {
     bold: base64(join(fonts, "sans-bold.woff2")),
     serif: base64(join(fonts, "serif-italic.woff2")),
   },
-  module: "",
+  module: base64(need(args.module, "module")),
   /** @type {Record<string, string>} */
   icons: {
     "icon-main-48": base64(join(root, "ui", "resources", "icon-main-48.png")),
     "icon-results-32": base64(join(root, "ui", "resources", "icon-results-32.png")),
   },
 };
-const moduleScript = resolve(need(args.module, "module"));
-const script = await bundle("src/main.ts", { "trainer-module": moduleScript });
-assets.module = base64(moduleScript.replace(/\.js$/, ".wasm"));
+// The module may import nothing but the page's ports and the three things
+// the page gives the C library: anything else is a symbol that the link left
+// undefined, and the page would not start.
+const systemImports = [
+  "env.emscripten_notify_memory_growth",
+  "wasi_snapshot_preview1.clock_time_get",
+  "wasi_snapshot_preview1.proc_exit",
+];
+const undefinedSymbols = WebAssembly.Module.imports(new WebAssembly.Module(Buffer.from(assets.module, "base64")))
+  .map((i) => `${i.module}.${i.name}`)
+  .filter((name) => !/^(page|drawing|results)\./.test(name) && !systemImports.includes(name));
+if (undefinedSymbols.length) throw new Error(`make-page: the module needs ${undefinedSymbols.join(", ")}`);
+const script = await bundle("src/main.ts");
 
 mkdirSync(join(out, "site"), { recursive: true });
 // The single file: opened from a disk, a shared folder or any server.
@@ -92,7 +100,7 @@ writeFileSync(join(out, "site", "index.html"), index);
 const files = ["./", "index.html", "manifest.webmanifest", "icon-192.png", "icon-512.png"];
 writeFileSync(
   join(out, "site", "sw.js"),
-  await bundle("src/sw.ts", {}, {
+  await bundle("src/sw.ts", {
     CACHE_NAME: JSON.stringify(`fraction-trainer-${version}`),
     CACHED_FILES: JSON.stringify(files),
   }),
