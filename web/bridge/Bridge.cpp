@@ -9,7 +9,7 @@
 // std::string_view, and page objects implementing C++ classes would have to
 // be deleted by hand. The module is built standalone, without emscripten's
 // loader: the page's own few lines start it (web/src/bridge.ts), so that the
-// page carries a third of the script it would otherwise.
+// page carries less than half the script it would otherwise.
 #include <emscripten.h>
 
 #include <cstdlib>

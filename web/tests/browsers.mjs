@@ -26,7 +26,7 @@ export const LAYOUT = { width: 706, height: 487 };
 const PATIENCE = 5000;
 
 /** @param {"chromium" | "firefox"} kind @returns {Promise<Browser>} */
-function launch(kind) {
+export function launch(kind) {
   if (kind === "firefox")
     return puppeteer.launch({ browser: "firefox", executablePath: "/usr/bin/firefox-esr", headless: true });
   const args = ["--disable-gpu", "--no-first-run", "--disable-background-networking",

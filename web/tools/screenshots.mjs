@@ -4,17 +4,11 @@
 //
 //   node tools/screenshots.mjs OUTPUT_FOLDER
 import { join } from "node:path";
-import puppeteer from "puppeteer-core";
-import { begin, readExample, solve } from "../tests/browsers.mjs";
+import { begin, launch, readExample, solve } from "../tests/browsers.mjs";
 
 const folder = process.argv[2];
 if (!folder) throw new Error("usage: node tools/screenshots.mjs OUTPUT_FOLDER");
-const browser = await puppeteer.launch({
-  executablePath: "/usr/bin/chromium",
-  headless: true,
-  args: ["--disable-gpu", "--no-first-run", "--disable-background-networking", "--disable-component-update",
-    "--disable-sync", ...(process.getuid?.() === 0 ? ["--no-sandbox"] : [])],
-});
+const browser = await launch("chromium");
 const page = await browser.newPage();
 await page.setViewport({ width: 360, height: 740, deviceScaleFactor: 2, isMobile: true, hasTouch: true });
 await page.goto(new URL("../../build-web/fraction-trainer.html", import.meta.url).href, { waitUntil: "load" });
