@@ -65,6 +65,18 @@ std::string resultsWords(int solved, int totalErrors,
 // not move.
 void say(MainControls& controls, std::string words);
 
+// The program's own voice, for a pupil who has no screen reader: the
+// sentences that say it was turned on or off, and what is said instead where
+// the system has no Russian voice to speak with (also for the teacher, who
+// can install one).
+inline constexpr const char* kVoiceOnWords = "Голос программы включён.";
+inline constexpr const char* kVoiceOffWords = "Голос программы выключен.";
+inline constexpr const char* kNoVoiceWords =
+    "Голос программы недоступен: на этом компьютере нет русского голоса. "
+    "Учитель может установить его, как сказано в описании программы.";
+// Said aloud as "Выход" ends the work, where the voice is on.
+inline constexpr const char* kExitWords = "Работа закончена.";
+
 // The page's own words: what it says where the browser runs no script or no
 // WebAssembly, what it says once the work has been ended with "Выход", and
 // the captions of its own buttons.

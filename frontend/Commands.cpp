@@ -65,6 +65,7 @@ void perform(engine::Trainer& trainer, const Request& request) {
         trainer.closeResults();
         break;
     case Command::Exit:
+    case Command::ToggleVoice:
         break;
     }
 }

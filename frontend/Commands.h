@@ -21,6 +21,7 @@ enum class Command {
     Exit,          // "Выход": the face ends the work
     RepeatExample, // the example and its worked solution said again
     CloseResults,  // the results window closed
+    ToggleVoice,   // the program's own voice on or off: the face's, like Exit
 };
 
 struct Request {
@@ -33,7 +34,7 @@ struct Request {
 // the focused control does with it: Tab and Shift+Tab move in the Tab chain,
 // Space presses a button or chooses an option, the arrows move between the
 // options of step 8.
-enum class Key { Escape, Enter, F2 };
+enum class Key { Escape, Enter, F2, F3 };
 
 // Where a key counts: anywhere in its window, or in an answer box only.
 enum class Scope { Window, AnswerBox };
@@ -54,6 +55,9 @@ inline constexpr KeyBinding kKeyMap[] = {
     // Enter in a box confirms that box's step, as its "Да" does.
     {"Form1", Key::Enter, Scope::AnswerBox, Command::Confirm},
     {"Form2", Key::Escape, Scope::Window, Command::CloseResults},
+    // The program's own voice, in both windows alike.
+    {"Form1", Key::F3, Scope::Window, Command::ToggleVoice},
+    {"Form2", Key::F3, Scope::Window, Command::ToggleVoice},
 };
 // clang-format on
 
@@ -64,8 +68,8 @@ std::optional<Request> requestForKey(std::string_view window, Key key, std::stri
 // What a click on the main window's push button `button` asks.
 std::optional<Request> requestForClick(std::string_view button);
 
-// Carries out `request` on the trainer. Exit is the face's own: the trainer
-// has nothing to do for it.
+// Carries out `request` on the trainer. Exit and ToggleVoice are the face's
+// own: the trainer has nothing to do for them.
 void perform(engine::Trainer& trainer, const Request& request);
 
 // Where the keyboard focus goes once a request has been carried out.

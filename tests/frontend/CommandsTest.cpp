@@ -20,6 +20,8 @@ TEST(Commands, KeysCountInTheirWindowAndEnterOnlyInABox) {
     EXPECT_EQ(frontend::requestForKey("Form1", Key::Enter, "Option1"), std::nullopt);
     EXPECT_EQ(frontend::requestForKey("Form2", Key::Escape, ""), Request{Command::CloseResults});
     EXPECT_EQ(frontend::requestForKey("Form2", Key::F2, ""), std::nullopt);
+    EXPECT_EQ(frontend::requestForKey("Form1", Key::F3, "t2"), Request{Command::ToggleVoice});
+    EXPECT_EQ(frontend::requestForKey("Form2", Key::F3, ""), Request{Command::ToggleVoice});
     EXPECT_EQ(frontend::requestForKey("Form2", Key::Enter, "t1"), std::nullopt);
 }
 
