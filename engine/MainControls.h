@@ -47,7 +47,7 @@ public:
 
     // Moves the start button to (left, top) twips, keeping its size. Out of
     // the client area it also leaves the Tab chain, and the focus, if it had
-    // it, goes to frontend::firstFocus.
+    // it, goes to the first control of the window's Tab chain.
     virtual void moveStartButton(int left, int top) = 0;
 
     // The layout's name of the control of this window that has the keyboard

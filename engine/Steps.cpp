@@ -2,9 +2,44 @@
 
 #include <cassert>
 
+#include "engine/MainControls.h"
 #include "engine/NumberText.h"
+#include "engine/ResultsView.h"
 
 namespace engine {
+namespace {
+
+// Whether `name` is "Label" followed by the digits of `number`.
+constexpr bool isLabel(const char* name, int number) {
+    const char prefix[] = "Label";
+    for (int i = 0; prefix[i]; ++i, ++name) {
+        if (*name != prefix[i])
+            return false;
+    }
+    const char digits[] = {static_cast<char>(number >= 10 ? '0' + number / 10 : '0' + number),
+                           static_cast<char>(number >= 10 ? '0' + number % 10 : '\0'), '\0'};
+    for (int i = 0; digits[i]; ++i, ++name) {
+        if (*name != digits[i])
+            return false;
+    }
+    return *name == '\0';
+}
+
+// The step table names the labels that the ports number: the same labels.
+constexpr bool labelsAgree() {
+    for (const Step& s : kStepTable) {
+        if (!isLabel(s.controls.resultsValue, static_cast<int>(errorsLabel(s.number))))
+            return false;
+        if (s.number <= kTypedSteps &&
+            (!isLabel(s.controls.echoLabel, static_cast<int>(echoLabel(s.number))) ||
+             !isLabel(s.controls.verdictLabel, static_cast<int>(verdictLabel(s.number)))))
+            return false;
+    }
+    return true;
+}
+static_assert(labelsAgree(), "a step's label names and the ports' label numbers disagree");
+
+} // namespace
 
 double expectedValue(const TrainerState& state, int k) {
     assert(k >= 1 && k <= kTypedSteps);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
+#include "frontend/Fonts.h"
 #include "frontend/Layout.h"
 #include "frontend/MainWindowLayout.h"
 #include "frontend/ResultsWindowLayout.h"
@@ -91,6 +93,45 @@ TEST(LayoutTables, AMovedControlLeavesTheViewOnlyWhollyOutsideIt) {
     EXPECT_FALSE(frontend::liesInView(main, start, 19000, 4000));
     EXPECT_FALSE(frontend::liesInView(main, start, -start.width, 0));
     EXPECT_EQ(frontend::findControl(main, "nothing"), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+// The pixel size of every font the windows use: points at 96 dots per inch,
+// but for the two sizes a pixel smaller so that their texts fit.
+TEST(LayoutTables, EveryFontOfTheWindowsHasItsPixelSize) {
+    using frontend::FontFace;
+    struct Row {
+        const char* name;
+        FontFace face;
+        double points;
+        bool bold;
+        int pixels;
+    };
+    const Row rows[] = {
+        {"option «Нет», a pixel smaller", FontFace::MsSansSerif, 9.75, false, 12},
+        {"«Начало» and the results' step names, a pixel smaller", FontFace::Arial, 11.25, true, 14},
+        {"«Да» of a step", FontFace::Arial, 9, false, 12},
+        {"captions, counters, echoes", FontFace::Arial, 12, false, 16},
+        {"step captions", FontFace::Arial, 12, true, 16},
+        {"answer boxes", FontFace::MsSansSerif, 12, true, 16},
+        {"the drawing", FontFace::Arial, 18, false, 24},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(frontend::pixelSize(r.face, r.points, r.bold), r.pixels) << r.name;
+    // Any other font a window uses would need a row of its own.
+    for (const frontend::WindowLayout* w :
+         {&frontend::mainWindowLayout(), &frontend::resultsWindowLayout()}) {
+        for (const frontend::ControlLayout& c : w->controls) {
+            const auto same = [&c](const Row& r) {
+                return r.face == c.font.face && r.points == c.font.points && r.bold == c.font.bold;
+            };
+            EXPECT_TRUE(std::any_of(std::begin(rows), std::end(rows), same)) << w->name << " " << c.name;
+        }
+    }
+    EXPECT_EQ(frontend::pixelSize(FontFace::Arial, 11.25, false), 15) << "regular stays";
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "engine/NumberText.h"
 #include "engine/StepChecks.h"
 #include "engine/Trainer.h"
+#include "engine/WorkedAnswers.h"
 
 namespace pupil {
 
@@ -166,7 +167,7 @@ void PupilSession::pressEsc() {
 void PupilSession::typeText(int k) {
     QLineEdit* box = window().answerBox(k);
     const bool right = state().exampleNumber > 0 && pick(2) == 0;
-    const QString text = right ? texts_.right(engine::expectedValue(state(), k)) : texts_.wrong();
+    const QString text = right ? texts_.right(fakes::workedAnswer(state(), k)) : texts_.wrong();
     const bool replace = right || pick(4) != 0;
     log(std::string(replace ? "type into t" : "append to t") + std::to_string(k) + " \"" +
         text.left(40).toStdString() + (text.size() > 40 ? "...\"" : "\""));
