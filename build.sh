@@ -41,24 +41,15 @@ case "$mode" in
     ;;
 esac
 
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+. tools/debian-packages.sh
+install_missing "${packages[@]}"
 
 # The screen-reader tests hear Orca and the program in Russian.
 if [ "$mode" = test ] && ! locale -a | grep -ix 'ru_RU.utf8' >/dev/null; then
   echo "Generating the locale ru_RU.UTF-8"
   grep -qx 'ru_RU.UTF-8 UTF-8' /etc/locale.gen ||
-    echo 'ru_RU.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
-  "${sudo[@]}" locale-gen >/dev/null
+    echo 'ru_RU.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+  as_root locale-gen >/dev/null
 fi
 
 if [ "$mode" = web ]; then
@@ -75,12 +66,9 @@ fi
 
 ctest --test-dir build --output-on-failure -j"$jobs"
 
-# The engine and its tests compiled to WebAssembly and run by node. The
-# optimizer of Debian's emscripten needs Debian's acorn, which a node from
-# elsewhere does not look for.
-export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-emcmake cmake -S . -B build-wasm -DCMAKE_BUILD_TYPE=MinSizeRel \
-  -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" >/dev/null
+# The engine and its tests compiled to WebAssembly and run by node.
+. web/wasm-build.sh
+wasm_configure
 cmake --build build-wasm -j"$jobs"
 ctest --test-dir build-wasm --output-on-failure -j"$jobs"
 

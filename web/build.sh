@@ -11,11 +11,8 @@ cd "$(dirname "$0")/.."
 out=${1:-build-web}
 jobs=$(nproc 2>/dev/null || echo 2)
 
-# The optimizer of Debian's emscripten needs Debian's acorn, which a node
-# from elsewhere does not look for.
-export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-emcmake cmake -S . -B build-wasm -DCMAKE_BUILD_TYPE=MinSizeRel \
-  -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" >/dev/null
+. web/wasm-build.sh
+wasm_configure
 cmake --build build-wasm -j"$jobs" --target trainer-module page-data
 
 obj="$out/obj"

@@ -17,22 +17,9 @@ packages=(cmake ninja-build make perl dpkg-dev xz-utils qt6-base-dev qt6-base-de
 if [ "$mode" = check ]; then
   packages+=(wine wine64 xvfb xdotool x11-utils python3 python3-fonttools unzip)
 fi
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-apt_get() {
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 "$@"
-}
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-updated=no
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  apt_get update -qq
-  updated=yes
-  apt_get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+. "$here/../../tools/debian-packages.sh"
+install_missing "${packages[@]}"
+updated=$apt_updated
 
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/fraction-trainer"
 if ! qt=$(bash "$here/build-qt.sh" --find "$cache"); then
@@ -45,7 +32,7 @@ if ! qt=$(bash "$here/build-qt.sh" --find "$cache"); then
       'Types: deb-src' 'URIs: http://deb.debian.org/debian-security' \
       'Suites: bookworm-security' 'Components: main' \
       'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
-      "${sudo[@]}" tee /etc/apt/sources.list.d/fraction-trainer-sources.sources >/dev/null
+      as_root tee /etc/apt/sources.list.d/fraction-trainer-sources.sources >/dev/null
     updated=no
   fi
   [ "$updated" = yes ] || apt_get update -qq
