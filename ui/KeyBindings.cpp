@@ -14,6 +14,8 @@ QKeySequence sequenceOf(frontend::Key key) {
         return QKeySequence(Qt::Key_Escape);
     case frontend::Key::F2:
         return QKeySequence(Qt::Key_F2);
+    case frontend::Key::F3:
+        return QKeySequence(Qt::Key_F3);
     case frontend::Key::Enter:
         break;
     }
