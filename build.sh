@@ -22,6 +22,11 @@ esac
 
 packages=(cmake make)
 qt=(g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 qt6-translations-l10n)
+# The program's own voice: Qt's speech module (whose CMake files ask for
+# Qt's QML integration headers), its speech-dispatcher plugin, the service
+# and a Russian voice.
+qt+=(qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher
+     speech-dispatcher-espeak-ng)
 # The page: Debian's emscripten (with GoogleTest's source for the engine's
 # tests), node and npm, fontTools with brotli for the fonts, rsvg-convert for
 # the icons.

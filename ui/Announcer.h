@@ -6,8 +6,14 @@
 // notification as it appears, whichever control has the focus.
 
 #include <QLabel>
+#include <functional>
+#include <string_view>
 
 namespace ui {
+
+// Where a window passes on each sentence it tells a screen reader, to be said
+// aloud by the program's own voice as well.
+using Aloud = std::function<void(std::string_view words)>;
 
 class Announcer final : public QLabel {
 public:

@@ -12,6 +12,7 @@
 #include "frontend/Layout.h"
 #include "frontend/MainWindowLayout.h"
 #include "ui/Announcer.h"
+#include "ui/Note.h"
 
 namespace ui {
 
@@ -21,6 +22,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this) {
     canvas_ = new DrawingCanvas(layout, this); // first child: lowest in the stack
     form_ = buildControls(*this, layout);
     announcer_ = new Announcer(this);
+    note_ = new Note(this);
     for (int k = 1; k <= engine::kTypedSteps; ++k) {
         // A box's first caret move reaches a screen reader ahead of its focus
         // and hides it; making that move now lets the first Tab into the box
@@ -98,9 +100,26 @@ std::string MainWindow::focusedControl() const {
 
 void MainWindow::announce(std::string_view words) {
     announcer_->say(toQString(words));
+    if (aloud_)
+        aloud_(words);
+}
+
+void MainWindow::tellScreenReader(const QString& words) {
+    announcer_->say(words);
+}
+
+void MainWindow::showNote(const QString& words) {
+    note_->showWords(words);
+}
+
+void MainWindow::hideNote() {
+    note_->hide();
 }
 
 void MainWindow::showLastExampleMessage() {
+    // A screen reader reads the box as it opens; the voice is told its text.
+    if (aloud_)
+        aloud_(engine::kLastExampleMessage);
     QMessageBox box(QMessageBox::Information, QString::fromUtf8(engine::kMainCaption),
                     QString::fromUtf8(engine::kLastExampleMessage), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("lastExampleMessage"));

@@ -10,6 +10,7 @@
 
 #include "engine/MainControls.h"
 #include "ui/DrawingCanvas.h"
+#include "ui/Announcer.h"
 #include "ui/FormBuilder.h"
 #include "ui/KeyBindings.h"
 
@@ -19,7 +20,7 @@ class QPushButton;
 
 namespace ui {
 
-class Announcer;
+class Note;
 
 class MainWindow final : public QWidget, public engine::MainControls {
 public:
@@ -35,6 +36,15 @@ public:
     void bindKeys(const KeyHandler& handler);
     // Gives the keyboard focus to the control `name`.
     void focusControl(std::string_view name);
+
+    // Every sentence the trainer tells the pupil, and the last-example
+    // message, goes to `aloud` too.
+    void sayAloudToo(Aloud aloud) { aloud_ = std::move(aloud); }
+    // Tells a screen reader `words`, and nothing else.
+    void tellScreenReader(const QString& words);
+    // Shows `words` in a note over the bottom of the window for a while.
+    void showNote(const QString& words);
+    void hideNote();
 
     // engine::MainControls
     void setLabelCaption(engine::MainLabel label, std::string_view text) override;
@@ -56,6 +66,8 @@ private:
     DrawingCanvas* canvas_ = nullptr;
     Form form_;
     Announcer* announcer_ = nullptr;
+    Note* note_ = nullptr;
+    Aloud aloud_;
     bool shownOnce_ = false;
 };
 

@@ -3,6 +3,9 @@
 // What differs between the systems the program runs on, said in one place.
 // Each system has its own implementation file (PlatformLinux.cpp for the
 // Linux desktops, X11 and Wayland alike); the build picks the one that fits.
+// The system's speech, for the program's own voice, is said in
+// SystemSpeech.h, with one file per system too (SpeechLinux.cpp,
+// SpeechWindows.cpp).
 // The windows and the trainer never ask which system they run on.
 
 #include <QImage>

@@ -8,16 +8,18 @@
 #include "frontend/ResultsWindowLayout.h"
 #include "ui/Announcer.h"
 #include "ui/FormBuilder.h"
+#include "ui/Note.h"
 
 namespace ui {
 
-ResultsWindow::ResultsWindow(const KeyHandler& keys) {
+ResultsWindow::ResultsWindow(const KeyHandler& keys, Aloud aloud) : aloud_(std::move(aloud)) {
     const frontend::WindowLayout& layout = frontend::resultsWindowLayout();
     applyWindowLayout(*this, layout);
     setAttribute(Qt::WA_DeleteOnClose);
     const Form form = buildControls(*this, layout);
     takeValues(form);
     announcer_ = new Announcer(this);
+    note_ = new Note(this);
     bindKeys(*this, form, layout, keys);
 }
 
@@ -32,16 +34,34 @@ void ResultsWindow::takeValues(const Form& form) {
 
 void ResultsWindow::announce(const QString& words) {
     if (isActiveWindow()) {
-        announcer_->say(words);
+        say(words);
         return;
     }
     pending_ = words;
 }
 
+void ResultsWindow::say(const QString& words) {
+    announcer_->say(words);
+    if (aloud_)
+        aloud_(words.toStdString());
+}
+
+void ResultsWindow::tellScreenReader(const QString& words) {
+    announcer_->say(words);
+}
+
+void ResultsWindow::showNote(const QString& words) {
+    note_->showWords(words);
+}
+
+void ResultsWindow::hideNote() {
+    note_->hide();
+}
+
 bool ResultsWindow::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate && !pending_.isEmpty())
-        announcer_->say(std::exchange(pending_, QString()));
+        say(std::exchange(pending_, QString()));
     return handled;
 }
 

@@ -10,7 +10,7 @@ ResultsWindowHost::~ResultsWindowHost() {
 
 void ResultsWindowHost::open() {
     if (!window_)
-        window_ = new ResultsWindow(keys_);
+        window_ = new ResultsWindow(keys_, aloud_);
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -26,6 +26,8 @@ public:
 
     // The keys that count in the results windows go to `handler`.
     void bindKeys(KeyHandler handler) { keys_ = std::move(handler); }
+    // The sentences the results windows tell a screen reader go to `aloud`.
+    void sayAloudToo(Aloud aloud) { aloud_ = std::move(aloud); }
 
     // The open window, or nullptr once closed or never opened.
     ResultsWindow* window() const { return window_; }
@@ -33,6 +35,7 @@ public:
 private:
     QPointer<ResultsWindow> window_;
     KeyHandler keys_;
+    Aloud aloud_;
 };
 
 } // namespace ui

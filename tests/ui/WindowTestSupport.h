@@ -34,11 +34,11 @@ template <typename W = QWidget> W* control(const QWidget& window, const QString&
 
 using fakes::SeededSource;
 
-// The program with its main window shown and active; `random` as for
-// app::TrainerApp.
+// The program with its main window shown and active; `random` and `speech`
+// as for app::TrainerApp.
 struct ShownApp {
-    explicit ShownApp(engine::UniformSource* random = nullptr)
-        : app(std::make_unique<app::TrainerApp>(random)) {
+    explicit ShownApp(engine::UniformSource* random = nullptr, ui::SystemSpeech* speech = nullptr)
+        : app(std::make_unique<app::TrainerApp>(random, speech)) {
         window().show();
         window().activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window()));
