@@ -77,10 +77,13 @@ wasm_configure
 cmake --build build-wasm -j"$jobs"
 ctest --test-dir build-wasm --output-on-failure -j"$jobs"
 
-# The page, then its tests in Chromium and Firefox, headless, and one
-# example worked by ear with Orca in Chromium.
+# The page, then its tests in Chromium and Firefox, headless, its voice heard
+# in Chromium, and one example worked by ear with Orca in Chromium.
 bash web/build.sh
 (cd web && npm test)
+# The page's own voice, heard in Chromium through a private speech service.
+bash tests/voice/with-voice-capture.sh build-web/voice-heard.txt \
+  env TRAINER_VOICE_CAPTURE=build-web/voice-heard.txt node --test web/tests/voice.mjs
 python3 tests/screenreader/check_scenario.py --web tests/screenreader/web-example.scenario \
   build-web/fraction-trainer.html
 

@@ -89,6 +89,9 @@ inline constexpr const char* kWorkEndedWords =
 inline constexpr const char* kBeginAgainCaption = "Начать заново";
 inline constexpr const char* kCloseCaption = "Закрыть";
 inline constexpr const char* kOkCaption = "OK";
+// The switch of the program's own voice, beside the main window, shown with
+// the key that does the same (F3).
+inline constexpr const char* kVoiceButtonCaption = "Голос";
 // The trainer's name under its icon where a page installed as an app has
 // little room.
 inline constexpr const char* kShortName = "Дроби";

@@ -66,10 +66,18 @@ public:
     // said as a screen reader says a focus move, where the voice is on.
     void focusMoved(const WindowLayout& window, std::string_view control);
 
+    // The focus came to `control` of `window` ("" where no control of it
+    // holds it), as a face learns of each focus change: said as above, the
+    // window first where the focus came from another, nothing where it did
+    // not move.
+    void focusCame(const WindowLayout& window, std::string_view control);
+
 private:
     SpeechOutput& speech_;
     bool on_ = false;
     bool cutOff_ = false; // the next sentence first silences the last action's
+    const WindowLayout* focusWindow_ = nullptr; // where the focus was last
+    std::string focusControl_;
 };
 
 // How the voice names the control `control` of `window` when the focus comes

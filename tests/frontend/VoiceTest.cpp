@@ -49,12 +49,12 @@ TEST(Voice, SilentUntilTurnedOnAndAfterTurnedOff) {
     EXPECT_EQ(off.words, engine::kVoiceOffWords);
     voice.say("Шаг 2, ответ 4, ошибка.");
     EXPECT_FALSE(voice.isOn());
-    EXPECT_EQ(speech.calls,
-              (Calls{"stop", std::string("say: ") + engine::kVoiceOnWords,
-                     "say: Шаг 1, ответ 12, верно.",
-                     "say: Шаг 2, дополнительный множитель к первой дроби, поле ответа.", "stop",
-                     "say: Пример 1 из 21.", "say: Фокус на кнопке Да шага 1.", "stop",
-                     std::string("say: ") + engine::kVoiceOffWords}));
+    EXPECT_EQ(
+        speech.calls,
+        (Calls{"stop", std::string("say: ") + engine::kVoiceOnWords, "say: Шаг 1, ответ 12, верно.",
+               "say: Шаг 2, дополнительный множитель к первой дроби, поле ответа.", "stop",
+               "say: Пример 1 из 21.", "say: Фокус на кнопке Да шага 1.", "stop",
+               std::string("say: ") + engine::kVoiceOffWords}));
 }
 
 TEST(Voice, WithoutARussianVoiceNothingChangesAndNothingIsSpoken) {
@@ -80,6 +80,23 @@ TEST(Voice, FocusWordsNameTheStepAndWhatTheControlIs) {
     EXPECT_EQ(frontend::focusWords(main, "Option2"), "Шаг 8, сократимость дроби, ответ Нет.");
     EXPECT_EQ(frontend::focusWords(main, "Command9"), "Ещё пример, кнопка.");
     EXPECT_EQ(frontend::focusWords(frontend::resultsWindowLayout(), ""), "Окно Результат.");
+}
+
+TEST(Voice, FocusComingToAnotherWindowSaysTheWindowFirstAndAFocusThatStaysNothing) {
+    RecordingSpeech speech;
+    frontend::Voice voice(speech);
+    const auto& main = frontend::mainWindowLayout();
+    const auto& results = frontend::resultsWindowLayout();
+    voice.focusCame(main, "t1"); // heard while off: not said again once on
+    voice.toggle();
+    speech.calls.clear();
+    voice.focusCame(main, "t1");
+    voice.focusCame(results, "");
+    voice.focusCame(results, "");
+    voice.focusCame(main, "Command2");
+    EXPECT_EQ(speech.calls,
+              (Calls{"say: Окно Результат.", "say: Окно " + std::string(main.caption) + ".",
+                     "say: Шаг 2, кнопка Да."}));
 }
 
 } // namespace

@@ -16,8 +16,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "engine/ClockRandom.h"
+#include "engine/Narration.h"
 #include "engine/Steps.h"
 #include "engine/Trainer.h"
 #include "frontend/Commands.h"
@@ -25,9 +27,10 @@
 #include "frontend/Layout.h"
 #include "frontend/MainWindowLayout.h"
 #include "frontend/ResultsWindowLayout.h"
+#include "frontend/Voice.h"
 
 // The page's side of the ports: functions the page hands the module when it
-// starts it, in three groups named as the page's objects are.
+// starts it, in four groups named as the page's objects are.
 #define FROM_PAGE(group, name) __attribute__((import_module(group), import_name(name)))
 extern "C" {
 FROM_PAGE("page", "setCaption") void page_setCaption(const char* control, const char* text);
@@ -36,11 +39,14 @@ FROM_PAGE("page", "caption") char* page_caption(const char* control);
 FROM_PAGE("page", "text") char* page_text(const char* control);
 FROM_PAGE("page", "setText") void page_setText(const char* control, const char* text);
 FROM_PAGE("page", "isChecked") int page_isChecked(const char* control);
-FROM_PAGE("page", "move") void page_move(const char* control, int left, int top, int inView,
-                                         const char* heir);
+FROM_PAGE("page", "move")
+void page_move(const char* control, int left, int top, int inView, const char* heir);
 FROM_PAGE("page", "focused") char* page_focused();
 FROM_PAGE("page", "announce") void page_announce(const char* words);
 FROM_PAGE("page", "showMessage") void page_showMessage(const char* title, const char* text);
+// F3 or the voice's button: `words` for a screen reader, the switch's state,
+// and whether there is no Russian voice (the page then shows `words`).
+FROM_PAGE("page", "voiceSwitched") void page_voiceSwitched(const char* words, int on, int noVoice);
 FROM_PAGE("drawing", "point") void drawing_point(int x, int y);
 FROM_PAGE("drawing", "print") void drawing_print(int x, int y, int size, const char* text);
 FROM_PAGE("drawing", "line") void drawing_line(int x1, int y1, int x2, int y2);
@@ -50,6 +56,9 @@ FROM_PAGE("results", "open") void results_open();
 FROM_PAGE("results", "setValue") void results_setValue(const char* control, const char* text);
 FROM_PAGE("results", "announce") void results_announce(const char* words);
 FROM_PAGE("results", "close") void results_close();
+FROM_PAGE("speech", "hasRussianVoice") int speech_hasRussianVoice();
+FROM_PAGE("speech", "speak") void speech_speak(const char* words, double pace);
+FROM_PAGE("speech", "stop") void speech_stop();
 } // extern "C"
 
 namespace {
@@ -67,8 +76,22 @@ std::string labelName(engine::MainLabel label) {
     return "Label" + std::to_string(static_cast<int>(label));
 }
 
+// The browser's speech, for the program's own voice.
+class PageSpeech final : public frontend::SpeechOutput {
+public:
+    bool hasRussianVoice() override { return speech_hasRussianVoice() != 0; }
+    void speak(std::string_view words) override {
+        speech_speak(std::string(words).c_str(), frontend::kSpeechPace);
+    }
+    void stop() override { speech_stop(); }
+};
+
+// Every sentence a screen reader is told is said aloud by the voice too,
+// where the pupil has turned it on.
 class PageControls final : public engine::MainControls {
 public:
+    explicit PageControls(frontend::Voice& voice) : voice_(voice) {}
+
     void setLabelCaption(engine::MainLabel label, std::string_view text) override {
         page_setCaption(labelName(label).c_str(), std::string(text).c_str());
     }
@@ -92,10 +115,16 @@ public:
     std::string focusedControl() const override { return take(page_focused()); }
     void announce(std::string_view words) override {
         page_announce(std::string(words).c_str());
+        voice_.say(words);
     }
     void showLastExampleMessage() override {
+        // A screen reader reads the message as it opens; the voice is told it.
+        voice_.say(engine::kLastExampleMessage);
         page_showMessage(engine::kMainCaption, engine::kLastExampleMessage);
     }
+
+private:
+    frontend::Voice& voice_;
 };
 
 // Twips and points become the page's pixels here, as the desktop rounds them.
@@ -116,9 +145,7 @@ public:
     void drawLine(int x1, int y1, int x2, int y2) override {
         drawing_line(twipsToPixels(x1), twipsToPixels(y1), twipsToPixels(x2), twipsToPixels(y2));
     }
-    void describe(std::string_view words) override {
-        drawing_describe(std::string(words).c_str());
-    }
+    void describe(std::string_view words) override { drawing_describe(std::string(words).c_str()); }
     void clear() override {
         x_ = 0;
         y_ = 0;
@@ -131,24 +158,38 @@ private:
     int y_ = 0;
 };
 
+// The results window says its summary once it is in front; so does the
+// voice, after the window's name.
 class PageResults final : public engine::ResultsView {
 public:
-    void open() override { results_open(); }
+    void open() override {
+        aloud_.clear();
+        results_open();
+    }
     void setValue(engine::ResultLabel label, std::string_view text) override {
         const std::string name = "Label" + std::to_string(static_cast<int>(label));
         results_setValue(name.c_str(), std::string(text).c_str());
     }
     void announce(std::string_view words) override {
         results_announce(std::string(words).c_str());
+        aloud_ = words;
     }
     void close() override { results_close(); }
+
+    // The summary not yet said aloud, handed over once.
+    std::string takeAloud() { return std::exchange(aloud_, std::string()); }
+
+private:
+    std::string aloud_;
 };
 
 } // namespace
 
 // One pupil's work on the page: the trainer with the page's ports.
 struct Session {
-    PageControls controls;
+    PageSpeech speech;
+    frontend::Voice voice{speech};
+    PageControls controls{voice};
     PageDrawing drawing;
     PageResults results;
     engine::ClockRandom random;
@@ -163,8 +204,16 @@ namespace {
 // results window, "focus:main" back to where it was in the main window,
 // "exit" end the work.
 std::string carryOut(Session& session, const frontend::Request& request, bool byKey) {
-    if (request.command == frontend::Command::Exit)
+    if (request.command == frontend::Command::Exit) {
+        // The browser goes on saying it after the trainer is gone.
+        session.voice.say(engine::kWorkEndedWords);
         return "exit";
+    }
+    if (request.command == frontend::Command::ToggleVoice) {
+        const frontend::VoiceSwitch s = session.voice.toggle();
+        page_voiceSwitched(s.words.c_str(), session.voice.isOn() ? 1 : 0, s.noVoice ? 1 : 0);
+        return "";
+    }
     frontend::perform(session.trainer, request);
     const frontend::FocusMove move = frontend::focusAfter(request, byKey);
     switch (move.kind) {
@@ -187,6 +236,8 @@ std::optional<frontend::Key> keyNamed(std::string_view name) {
         return frontend::Key::Enter;
     if (name == "F2")
         return frontend::Key::F2;
+    if (name == "F3")
+        return frontend::Key::F3;
     return std::nullopt;
 }
 
@@ -218,8 +269,8 @@ EMSCRIPTEN_KEEPALIVE const char* trainer_click(Session* session, const char* but
 
 // A key `key` (as the browser names it) pressed in `window` with `focused`
 // holding the focus; "unhandled" where the key is not the program's there.
-EMSCRIPTEN_KEEPALIVE const char* trainer_key(Session* session, const char* window,
-                                             const char* key, const char* focused) {
+EMSCRIPTEN_KEEPALIVE const char* trainer_key(Session* session, const char* window, const char* key,
+                                             const char* focused) {
     const auto named = keyNamed(key);
     const auto request = named ? frontend::requestForKey(window, *named, focused) : std::nullopt;
     return answer(*session, request ? carryOut(*session, *request, true) : "unhandled");
@@ -228,6 +279,26 @@ EMSCRIPTEN_KEEPALIVE const char* trainer_key(Session* session, const char* windo
 // The results window's close box.
 EMSCRIPTEN_KEEPALIVE const char* trainer_closeResults(Session* session) {
     return answer(*session, carryOut(*session, {frontend::Command::CloseResults}, false));
+}
+
+// The voice's own button beside the main window: as F3.
+EMSCRIPTEN_KEEPALIVE void trainer_toggleVoice(Session* session) {
+    carryOut(*session, {frontend::Command::ToggleVoice}, false);
+}
+
+// The pupil pressed a key, clicked or touched, before the page acts on it.
+EMSCRIPTEN_KEEPALIVE void trainer_pupilActed(Session* session) {
+    session->voice.pupilActed();
+}
+
+// The focus came to `control` of `window` ("" for none of its controls).
+EMSCRIPTEN_KEEPALIVE void trainer_focusCame(Session* session, const char* window,
+                                            const char* control) {
+    const frontend::WindowLayout& results = frontend::resultsWindowLayout();
+    const bool inResults = std::string_view(window) == results.name;
+    session->voice.focusCame(inResults ? results : frontend::mainWindowLayout(), control);
+    if (inResults)
+        session->voice.say(session->results.takeAloud());
 }
 
 } // extern "C"

@@ -141,14 +141,15 @@ int main() {
     }
     std::printf("],\"words\":{\"needsScript\":%s,\"needsWebAssembly\":%s,\"workEnded\":%s,"
                 "\"beginAgain\":%s,\"close\":%s,\"ok\":%s,\"shortName\":%s,\"drawingName\":%s,"
-                "\"nothingDrawn\":%s,\"lastExample\":%s},",
+                "\"nothingDrawn\":%s,\"lastExample\":%s,\"voiceButton\":%s},",
                 quoted(engine::kNeedsScriptWords).c_str(),
                 quoted(engine::kNeedsWebAssemblyWords).c_str(),
                 quoted(engine::kWorkEndedWords).c_str(), quoted(engine::kBeginAgainCaption).c_str(),
                 quoted(engine::kCloseCaption).c_str(), quoted(engine::kOkCaption).c_str(),
                 quoted(engine::kShortName).c_str(),
                 quoted(engine::kDrawingName).c_str(), quoted(engine::kNothingDrawnWords).c_str(),
-                quoted(engine::kLastExampleMessage).c_str());
+                quoted(engine::kLastExampleMessage).c_str(),
+                quoted(engine::kVoiceButtonCaption).c_str());
     // Everything else the trainer writes into a caption while it runs, and
     // the characters of the numbers it writes: what the page's fonts must
     // hold besides the captions above.

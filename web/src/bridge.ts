@@ -38,6 +38,12 @@ export interface Trainer {
   click(button: string): Reply;
   key(window: string, key: string, focused: string): Reply;
   closeResults(): Reply;
+  // The voice's button, as F3.
+  toggleVoice(): void;
+  // A key, click or touch of the pupil's, before the page acts on it.
+  pupilActed(): void;
+  // The focus came to `control` of `window` ("" for none of its controls).
+  focusCame(window: string, control: string): void;
   // Ends the pupil's work: the trainer and everything it held are gone.
   end(): void;
 }
@@ -54,6 +60,9 @@ interface Exports {
   trainer_click(session: number, button: number): number;
   trainer_key(session: number, window: number, key: number, focused: number): number;
   trainer_closeResults(session: number): number;
+  trainer_toggleVoice(session: number): void;
+  trainer_pupilActed(session: number): void;
+  trainer_focusCame(session: number, window: number, control: number): void;
 }
 
 // The module's memory as text: strings read from it and written into it.
@@ -96,7 +105,7 @@ class Memory {
 // The page's side of the module's imports, by the names Bridge.cpp gives them.
 function imports(page: PagePort, memory: Memory): WebAssembly.Imports {
   const text = (address: number): string => memory.read(address);
-  const { drawing, results } = page;
+  const { drawing, results, voice } = page;
   return {
     page: {
       setCaption: (control: number, words: number) => page.setCaption(text(control), text(words)),
@@ -109,6 +118,8 @@ function imports(page: PagePort, memory: Memory): WebAssembly.Imports {
       focused: () => memory.copy(page.focused()),
       announce: (words: number) => page.announce(text(words)),
       showMessage: (title: number, words: number) => page.showMessage(text(title), text(words)),
+      voiceSwitched: (words: number, on: number, noVoice: number) =>
+        page.voiceSwitched(text(words), on !== 0, noVoice !== 0),
     },
     drawing: {
       point: (x: number, y: number) => drawing.point(x, y),
@@ -122,6 +133,11 @@ function imports(page: PagePort, memory: Memory): WebAssembly.Imports {
       setValue: (control: number, words: number) => results.setValue(text(control), text(words)),
       announce: (words: number) => results.announce(text(words)),
       close: () => results.close(),
+    },
+    speech: {
+      hasRussianVoice: () => (voice.hasRussianVoice() ? 1 : 0),
+      speak: (words: number, pace: number) => voice.speak(text(words), pace),
+      stop: () => voice.stop(),
     },
     // What the C library asks of its system: the clock that seeds the
     // shuffle, word of a grown memory (read afresh at each use anyway) and
@@ -157,6 +173,15 @@ export async function startTrainer(page: PagePort): Promise<Trainer> {
         ? memory.with([window, name, focused], (w, k, f) => reply(module.trainer_key(session, w, k, f)))
         : { kind: "unhandled" },
     closeResults: () => (session ? reply(module.trainer_closeResults(session)) : ended),
+    toggleVoice: () => {
+      if (session) module.trainer_toggleVoice(session);
+    },
+    pupilActed: () => {
+      if (session) module.trainer_pupilActed(session);
+    },
+    focusCame: (window, control) => {
+      if (session) memory.with([window, control], (w, c) => module.trainer_focusCame(session, w, c));
+    },
     end: () => {
       module.trainer_delete(session);
       session = 0;

@@ -7,6 +7,7 @@ import { MessageBox } from "./message";
 import { Page } from "./page";
 import { ResultsWindow } from "./results";
 import { Speech } from "./speech";
+import { BrowserSpeech, VoiceSwitch } from "./voice";
 
 function byId<T extends HTMLElement = HTMLElement>(id: string): T {
   const element = document.getElementById(id);
@@ -24,12 +25,13 @@ function svgById(id: string): SVGGElement {
 function cannotRun(): void {
   byId("Form1").hidden = true;
   byId("Form2").hidden = true;
+  byId("voice-bar").hidden = true;
   const needs = byId("needs");
   needs.hidden = false;
   needs.focus();
 }
 
-function run(trainer: Trainer, page: Page, results: ResultsWindow, windows: HTMLElement[]): void {
+function run(trainer: Trainer, page: Page, results: ResultsWindow, voice: VoiceSwitch, windows: HTMLElement[]): void {
   const main = windows[0] as HTMLElement;
   const carryOut = (reply: Reply): void => {
     switch (reply.kind) {
@@ -56,13 +58,34 @@ function run(trainer: Trainer, page: Page, results: ResultsWindow, windows: HTML
     if (button) carryOut(trainer.click(button.dataset["control"] ?? ""));
   });
   byId("Form2-close").addEventListener("click", () => carryOut(trainer.closeResults()));
+  byId("voice").addEventListener("click", () => trainer.toggleVoice());
+  // Before the page acts on it: what the voice still says of an earlier
+  // action is cut off by the next sentence, and the voice's note goes.
+  const acted = (): void => {
+    voice.pupilActed();
+    trainer.pupilActed();
+  };
+  for (const kind of ["keydown", "pointerdown"]) document.addEventListener(kind, acted, { capture: true });
+  // Where the focus comes to, for the voice: a control of a window by its
+  // layout name, or the window itself; first where it is as the trainer
+  // starts (the page gave the first box the focus before).
+  const focusCame = (target: EventTarget | null): void => {
+    const element = target instanceof Element ? target : null;
+    const window = element?.closest<HTMLElement>("#Form1, #Form2");
+    if (!window) return;
+    const control = element?.closest<HTMLElement>("[data-control]");
+    trainer.focusCame(window.id, control && window.contains(control) ? (control.dataset["control"] ?? "") : "");
+  };
+  focusCame(document.activeElement);
+  document.addEventListener("focusin", (event) => focusCame(event.target));
   document.addEventListener("keydown", (event) => {
     if (event.defaultPrevented || event.isComposing || event.ctrlKey || event.altKey || event.metaKey)
       return;
     // A key pressed where no control has the focus counts for the main
     // window, as it does on the desktop, where that window is active.
     const target = event.target as Element;
-    const window = target === document.body ? main : target.closest?.("#Form1, #Form2");
+    const window =
+      target === document.body || target.closest?.("#voice") ? main : target.closest?.("#Form1, #Form2");
     if (!window) return;
     const focused = window === main ? page.focused() : "";
     const reply = trainer.key(window.id, event.key, focused);
@@ -77,6 +100,7 @@ function run(trainer: Trainer, page: Page, results: ResultsWindow, windows: HTML
 function endWork(trainer: Trainer, windows: HTMLElement[]): void {
   trainer.end();
   for (const window of windows) window.hidden = true;
+  byId("voice-bar").hidden = true;
   const ended = byId("ended");
   ended.hidden = false;
   byId("ended-words").focus();
@@ -125,12 +149,15 @@ async function start(): Promise<void> {
     new Speech([byId("Form2-speech-1"), byId("Form2-speech-2")]),
     byId("Form2-close"),
   );
+  const voice = new VoiceSwitch(byId<HTMLButtonElement>("voice"), byId("voice-note"));
   const page = new Page(
     main,
     new Speech([byId("speech-1"), byId("speech-2")]),
     new Drawing(svgById("Form1-drawing"), byId("Form1-surface-words")),
     results,
     message,
+    new BrowserSpeech(),
+    voice,
   );
   let trainer: Trainer;
   try {
@@ -139,7 +166,7 @@ async function start(): Promise<void> {
     cannotRun();
     return;
   }
-  run(trainer, page, results, [main, resultsWindow]);
+  run(trainer, page, results, voice, [main, resultsWindow]);
   main.dataset["trainer"] = "ready";
 }
 

@@ -5,6 +5,7 @@ import type { MessageBox } from "./message";
 import type { PagePort } from "./ports";
 import type { ResultsWindow } from "./results";
 import type { Speech } from "./speech";
+import type { BrowserSpeech, VoiceSwitch } from "./voice";
 
 export class Page implements PagePort {
   private readonly controls = new Map<string, HTMLElement>();
@@ -15,6 +16,8 @@ export class Page implements PagePort {
     readonly drawing: Drawing,
     readonly results: ResultsWindow,
     private readonly message: MessageBox,
+    readonly voice: BrowserSpeech,
+    private readonly voiceSwitch: VoiceSwitch,
   ) {
     for (const element of window.querySelectorAll<HTMLElement>("[data-control]"))
       this.controls.set(element.dataset["control"] ?? "", element);
@@ -62,6 +65,11 @@ export class Page implements PagePort {
 
   showMessage(title: string, text: string): void {
     this.message.show(title, text);
+  }
+
+  voiceSwitched(words: string, on: boolean, noVoice: boolean): void {
+    this.speech.say(words);
+    this.voiceSwitch.switched(on, noVoice, words);
   }
 
   focusControl(name: string): void {

@@ -24,6 +24,17 @@ export interface ResultsPort {
   close(): void;
 }
 
+// The browser's speech as the program's own voice uses it (SpeechOutput).
+export interface SpeechPort {
+  // Whether a Russian voice can speak now; asked at each press of F3.
+  hasRussianVoice(): boolean;
+  // Says `words` after what is still being said, at `pace` of the ordinary
+  // rate; returns at once.
+  speak(words: string, pace: number): void;
+  // Falls silent and drops what waits.
+  stop(): void;
+}
+
 // The main window's controls (MainControls).
 export interface PagePort {
   setCaption(control: string, text: string): void;
@@ -39,6 +50,10 @@ export interface PagePort {
   announce(words: string): void;
   // The modal message with its title, the information icon and OK.
   showMessage(title: string, text: string): void;
+  // The voice was switched by F3 or its button: `words` go to a screen
+  // reader, the button shows `on`, and with `noVoice` the page shows `words`.
+  voiceSwitched(words: string, on: boolean, noVoice: boolean): void;
   drawing: DrawingPort;
   results: ResultsPort;
+  voice: SpeechPort;
 }

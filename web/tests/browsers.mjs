@@ -25,12 +25,16 @@ export const LAYOUT = { width: 706, height: 487 };
 // a click it does at once.
 const PATIENCE = 5000;
 
-/** @param {"chromium" | "firefox"} kind @returns {Promise<Browser>} */
-export function launch(kind) {
+/**
+ * @param {"chromium" | "firefox"} kind
+ * @param {string[]} [more] Chromium's flags beyond the ones every test needs
+ * @returns {Promise<Browser>}
+ */
+export function launch(kind, more = []) {
   if (kind === "firefox")
     return puppeteer.launch({ browser: "firefox", executablePath: "/usr/bin/firefox-esr", headless: true });
   const args = ["--disable-gpu", "--no-first-run", "--disable-background-networking",
-    "--disable-component-update", "--disable-sync"];
+    "--disable-component-update", "--disable-sync", ...more];
   if (process.getuid?.() === 0) args.push("--no-sandbox");
   return puppeteer.launch({ executablePath: "/usr/bin/chromium", headless: true, args });
 }

@@ -84,7 +84,7 @@ const systemImports = [
 ];
 const undefinedSymbols = WebAssembly.Module.imports(new WebAssembly.Module(Buffer.from(assets.module, "base64")))
   .map((i) => `${i.module}.${i.name}`)
-  .filter((name) => !/^(page|drawing|results)\./.test(name) && !systemImports.includes(name));
+  .filter((name) => !/^(page|drawing|results|speech)\./.test(name) && !systemImports.includes(name));
 if (undefinedSymbols.length) throw new Error(`make-page: the module needs ${undefinedSymbols.join(", ")}`);
 const script = await bundle("src/main.ts");
 

@@ -178,6 +178,11 @@ function pictureMarkup(svg, width, height) {
   return `<svg class="picture" aria-hidden="true" focusable="false" viewBox="0 0 ${width} ${height}">${body}</svg>`;
 }
 
+// A loudspeaker, drawn in the button's own colour.
+const SPEAKER_ICON =
+  '<svg viewBox="0 0 20 20" width="18" height="18" aria-hidden="true" focusable="false">' +
+  '<path d="M2 7h4l5-4v14l-5-4H2z" fill="currentColor"/>' +
+  '<path d="M14 6.5a5 5 0 0 1 0 7M16.5 4a8.5 8.5 0 0 1 0 12" fill="none" stroke="currentColor" stroke-width="1.6" stroke-linecap="round"/></svg>';
 const INFO_ICON =
   '<svg viewBox="0 0 32 32" aria-hidden="true" focusable="false"><circle cx="16" cy="16" r="15" fill="#2f6fd0"/>' +
   '<circle cx="16" cy="9" r="2.4" fill="#fff"/><rect x="13.8" y="13" width="4.4" height="12" rx="1" fill="#fff"/></svg>';
@@ -222,10 +227,11 @@ export function renderPage(data, assets, script, options) {
 <title>${escape(main.caption)}</title>
 <link rel="icon" type="image/png" href="${icon(main.icon)}">${site}
 <style>${css}</style>
-<noscript><style>#Form1{display:none}</style></noscript>
+<noscript><style>#Form1,#voice-bar{display:none}</style></noscript>
 </head><body>
 <noscript><p class="needs">${escape(words["needsScript"] ?? "")}</p></noscript>
 <p id="needs" class="needs" tabindex="-1" hidden>${escape(words["needsWebAssembly"] ?? "")}</p>
+<div id="voice-bar" class="voice-bar"><button id="voice" type="button" class="plain-button" aria-pressed="false" aria-keyshortcuts="F3">${SPEAKER_ICON}<span class="voice-word">${escape(words["voiceButton"] ?? "")}</span> <span>F3</span></button><p id="voice-note" class="voice-note" hidden></p></div>
 <main id="Form1" class="window main" style="--ink:${main.drawingColour ?? SYSTEM_TEXT}" aria-labelledby="Form1-title">
 <h1 id="Form1-title" style="grid-area:1 / 1 / auto / -1">${escape(main.caption)}</h1>
 ${pictureMarkup(assets.picture, main.width + 1, main.height + 1)}<div class="surface-box" style="grid-area:${places.get(DRAWING_PLACE)}"><svg id="Form1-surface" class="surface" data-control="surface" role="img" aria-label="${escape(words["drawingName"] ?? "")}" aria-describedby="Form1-surface-words" viewBox="0 0 ${main.width} ${main.height}"><g id="Form1-drawing"></g></svg></div><span id="Form1-surface-words" hidden>${escape(words["nothingDrawn"] ?? "")}</span>
