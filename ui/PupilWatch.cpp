@@ -32,16 +32,22 @@ PupilWatch::PupilWatch(Acted acted, FocusCame focusCame)
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &PupilWatch::windowActivated);
 }
 
-bool PupilWatch::eventFilter(QObject*, QEvent* event) {
+bool PupilWatch::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     // A key that is a shortcut is offered as an override first and then
     // never arrives as a key press.
     case QEvent::ShortcutOverride:
+        acted_();
+        break;
+    // Counted as they reach the window, before the widget under them: a
+    // press gives that widget the focus, whose words must not be taken for
+    // an earlier action's by the press arriving at the widget after them.
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::TouchBegin:
-        acted_();
+        if (watched->isWindowType())
+            acted_();
         break;
     default:
         break;
