@@ -15,9 +15,13 @@
 namespace ui::platform {
 namespace {
 
-// Where the voices of every program of the system are registered.
-constexpr const wchar_t* kVoicesCategory =
-    L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech\\Voices";
+// Where the system's voices are registered: those of the classic speech
+// interface, then those Windows 10 and 11 add from their settings, which the
+// same interface speaks with.
+constexpr const wchar_t* kVoiceCategories[] = {
+    L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech\\Voices",
+    L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech_OneCore\\Voices",
+};
 // A voice's language by its Windows language id: 419 is Russian.
 constexpr const wchar_t* kRussianLanguage = L"Language=419";
 
@@ -94,33 +98,40 @@ private:
             if (FAILED(com) && com != RPC_E_CHANGED_MODE)
                 return;
         }
-        ISpObjectToken* russian = findRussianVoice();
-        if (!russian)
-            return;
-        ISpVoice* voice = nullptr;
-        if (SUCCEEDED(CoCreateInstance(CLSID_SpVoice, nullptr, CLSCTX_ALL, IID_ISpVoice,
-                                       reinterpret_cast<void**>(&voice))) &&
-            SUCCEEDED(voice->SetVoice(russian))) {
-            voice->SetRate(sapiRate());
-            const ULONGLONG ends = SPFEI(SPEI_END_INPUT_STREAM);
-            voice->SetInterest(ends, ends);
-            voice->SetNotifyCallbackFunction(&SapiSpeech::notified, 0,
-                                             reinterpret_cast<LPARAM>(this));
-            voice_ = voice;
-        } else {
-            release(voice);
+        for (const wchar_t* category : kVoiceCategories) {
+            if (ISpObjectToken* russian = findRussianVoice(category)) {
+                voice_ = voiceOf(russian);
+                release(russian);
+            }
+            if (voice_)
+                return;
         }
-        release(russian);
     }
 
-    static ISpObjectToken* findRussianVoice() {
+    ISpVoice* voiceOf(ISpObjectToken* token) {
+        ISpVoice* voice = nullptr;
+        if (FAILED(CoCreateInstance(CLSID_SpVoice, nullptr, CLSCTX_ALL, IID_ISpVoice,
+                                    reinterpret_cast<void**>(&voice))))
+            return nullptr;
+        if (FAILED(voice->SetVoice(token))) {
+            release(voice);
+            return nullptr;
+        }
+        voice->SetRate(sapiRate());
+        const ULONGLONG ends = SPFEI(SPEI_END_INPUT_STREAM);
+        voice->SetInterest(ends, ends);
+        voice->SetNotifyCallbackFunction(&SapiSpeech::notified, 0, reinterpret_cast<LPARAM>(this));
+        return voice;
+    }
+
+    static ISpObjectToken* findRussianVoice(const wchar_t* voices) {
         ISpObjectTokenCategory* category = nullptr;
         IEnumSpObjectTokens* tokens = nullptr;
         ISpObjectToken* token = nullptr;
         if (SUCCEEDED(CoCreateInstance(CLSID_SpObjectTokenCategory, nullptr, CLSCTX_ALL,
                                        IID_ISpObjectTokenCategory,
                                        reinterpret_cast<void**>(&category))) &&
-            SUCCEEDED(category->SetId(kVoicesCategory, FALSE)) &&
+            SUCCEEDED(category->SetId(voices, FALSE)) &&
             SUCCEEDED(category->EnumTokens(kRussianLanguage, nullptr, &tokens)) &&
             tokens->Next(1, &token, nullptr) != S_OK)
             token = nullptr;
