@@ -65,20 +65,25 @@ void TrainerApp::pupilActed() {
 void TrainerApp::carryOut(const frontend::Request& request, bool byKey, std::string_view window) {
     if (exiting_)
         return;
-    if (request.command == frontend::Command::Exit) {
-        exit();
-        return;
-    }
-    if (request.command == frontend::Command::ToggleVoice) {
+    using Kind = frontend::Outcome::Kind;
+    const frontend::Outcome next = frontend::carryOut(trainer_, request, byKey);
+    switch (next.kind) {
+    case Kind::FocusControl:
+        window_.focusControl(next.control);
+        break;
+    case Kind::ToggleVoice:
         toggleVoice(window);
-        return;
-    }
-    frontend::perform(trainer_, request);
+        break;
+    case Kind::End:
+        exit();
+        break;
     // Bringing the results window to the front, and the main window back
     // when it closes, is the window system's own.
-    const frontend::FocusMove move = frontend::focusAfter(request, byKey);
-    if (move.kind == frontend::FocusMove::ToControl)
-        window_.focusControl(move.control);
+    case Kind::FocusResults:
+    case Kind::BackToMain:
+    case Kind::Stay:
+        break;
+    }
 }
 
 // The voice says its own switch aloud; a screen reader is told it by the

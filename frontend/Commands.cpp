@@ -44,46 +44,35 @@ std::optional<Request> requestForClick(std::string_view button) {
     return std::nullopt;
 }
 
-void perform(engine::Trainer& trainer, const Request& request) {
+Outcome carryOut(engine::Trainer& trainer, const Request& request, bool byKey) {
+    using Kind = Outcome::Kind;
     switch (request.command) {
     case Command::Start:
         trainer.pressStart();
         break;
     case Command::Confirm:
         trainer.pressConfirm(request.step);
+        if (byKey)
+            return {Kind::FocusControl, request.step < engine::kTypedSteps
+                                            ? engine::step(request.step + 1).controls.answerBox
+                                            : "Command9"};
         break;
     case Command::Next:
         trainer.pressNext();
         break;
     case Command::Results:
         trainer.pressResults();
-        break;
+        return {Kind::FocusResults};
     case Command::RepeatExample:
         trainer.repeatExample();
         break;
     case Command::CloseResults:
         trainer.closeResults();
-        break;
+        return {Kind::BackToMain};
     case Command::Exit:
+        return {Kind::End};
     case Command::ToggleVoice:
-        break;
-    }
-}
-
-FocusMove focusAfter(const Request& request, bool byKey) {
-    switch (request.command) {
-    case Command::Confirm:
-        if (!byKey)
-            break;
-        return {FocusMove::ToControl, request.step < engine::kTypedSteps
-                                          ? engine::step(request.step + 1).controls.answerBox
-                                          : "Command9"};
-    case Command::Results:
-        return {FocusMove::ToResults};
-    case Command::CloseResults:
-        return {FocusMove::BackToMain};
-    default:
-        break;
+        return {Kind::ToggleVoice};
     }
     return {};
 }

@@ -2,7 +2,7 @@
 
 // What the pupil asks of the program by a key or a click, said once for every
 // face: which key does what in which window, which button runs which of the
-// trainer's handlers, and where the keyboard focus goes afterwards. A face
+// trainer's handlers, and what the face does afterwards. A face
 // passes its keys and clicks here by the layout's names and carries out what
 // comes back; it decides nothing itself.
 
@@ -68,29 +68,29 @@ std::optional<Request> requestForKey(std::string_view window, Key key, std::stri
 // What a click on the main window's push button `button` asks.
 std::optional<Request> requestForClick(std::string_view button);
 
-// Carries out `request` on the trainer. Exit and ToggleVoice are the face's
-// own: the trainer has nothing to do for them.
-void perform(engine::Trainer& trainer, const Request& request);
-
-// Where the keyboard focus goes once a request has been carried out.
-struct FocusMove {
-    enum Kind {
-        Stays,      // where it was
-        ToControl,  // to `control` of the main window
-        ToResults,  // into the results window, which comes to the front
-        BackToMain, // back to the control of the main window that had it last
-    } kind = Stays;
+// What a face does once a request has been taken: the trainer's part is
+// done; what is left is the face's own, on its screen.
+struct Outcome {
+    enum class Kind {
+        Stay,         // nothing: the focus stays where it is
+        FocusControl, // the focus to `control` of the main window
+        FocusResults, // into the results window, which comes to the front
+        BackToMain,   // back to the control of the main window that had it last
+        ToggleVoice,  // the program's own voice on or off (Voice::toggle)
+        End,          // "Выход": the work ends
+    } kind = Kind::Stay;
     const char* control = nullptr;
     // By the control's name: the same name may stand at two addresses.
-    friend bool operator==(const FocusMove& a, const FocusMove& b) {
+    friend bool operator==(const Outcome& a, const Outcome& b) {
         return a.kind == b.kind &&
                std::string_view(a.control ? a.control : "") == (b.control ? b.control : "");
     }
 };
 
+// Carries out `request` on the trainer and says what the face does next.
 // Enter in box k moves on to box k + 1, from box 7 to "Ещё пример", so that
 // the pupil works down the steps by keyboard; a click or Space on a button
 // leaves the focus on it.
-FocusMove focusAfter(const Request& request, bool byKey);
+Outcome carryOut(engine::Trainer& trainer, const Request& request, bool byKey);
 
 } // namespace frontend

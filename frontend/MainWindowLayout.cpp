@@ -4,6 +4,7 @@
 
 #include "engine/Steps.h"
 #include "engine/Trainer.h"
+#include "frontend/Layout.h"
 
 namespace frontend {
 namespace {
@@ -95,6 +96,16 @@ constexpr WindowLayout kWindow = {
 
 const WindowLayout& mainWindowLayout() {
     return kWindow;
+}
+
+std::string labelName(engine::MainLabel label) {
+    return "Label" + std::to_string(static_cast<int>(label));
+}
+
+StartButtonPlace startButtonPlace(int left, int top) {
+    const WindowLayout& layout = mainWindowLayout();
+    return {twipsToPixels(left), twipsToPixels(top),
+            liesInView(layout, *findControl(layout, "cmd1"), left, top), firstFocus(layout)};
 }
 
 } // namespace frontend

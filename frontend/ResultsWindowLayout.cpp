@@ -62,4 +62,8 @@ const WindowLayout& resultsWindowLayout() {
     return kWindow;
 }
 
+std::string labelName(engine::ResultLabel label) {
+    return "Label" + std::to_string(static_cast<int>(label));
+}
+
 } // namespace frontend

@@ -59,7 +59,7 @@ QLineEdit* MainWindow::answerBox(int step) const {
 }
 
 QLabel& MainWindow::label(engine::MainLabel which) const {
-    return form_.get<QLabel>("Label" + std::to_string(static_cast<int>(which)));
+    return form_.get<QLabel>(frontend::labelName(which));
 }
 
 void MainWindow::setLabelCaption(engine::MainLabel which, std::string_view text) {
@@ -84,13 +84,12 @@ bool MainWindow::isOption2Selected() const {
 
 void MainWindow::moveStartButton(int left, int top) {
     QPushButton* start = button("cmd1");
-    start->move(frontend::twipsToPixels(left), frontend::twipsToPixels(top));
-    // The keyboard focus must never rest where the pupil cannot see it.
-    const auto& layout = frontend::mainWindowLayout();
-    if (!frontend::liesInView(layout, *frontend::findControl(layout, "cmd1"), left, top)) {
+    const frontend::StartButtonPlace place = frontend::startButtonPlace(left, top);
+    start->move(place.left, place.top);
+    if (!place.inView) {
         start->setFocusPolicy(Qt::NoFocus);
         if (start->hasFocus())
-            focusControl(frontend::firstFocus(layout));
+            focusControl(place.heir);
     }
 }
 

@@ -28,7 +28,6 @@ public:
 
     DrawingCanvas& surface() { return *canvas_; }
     // The controls, by their names in the layout.
-    const Form& controls() const { return form_; }
     QPushButton* button(std::string_view name) const;
     QLineEdit* answerBox(int step) const; // REQUIRES: 1 <= step <= 7
 

@@ -7,8 +7,8 @@
 namespace {
 
 using frontend::Command;
-using frontend::FocusMove;
 using frontend::Key;
+using frontend::Outcome;
 using frontend::Request;
 
 TEST(Commands, KeysCountInTheirWindowAndEnterOnlyInABox) {
@@ -36,33 +36,33 @@ TEST(Commands, EveryPushButtonAsksForItsHandlerAndNothingElseAsksAnything) {
         EXPECT_EQ(frontend::requestForClick(other), std::nullopt) << other;
 }
 
-TEST(Commands, EnterWorksDownTheStepsAndAClickLeavesTheFocus) {
-    EXPECT_EQ(frontend::focusAfter({Command::Confirm, 1}, true),
-              (FocusMove{FocusMove::ToControl, "t2"}));
-    EXPECT_STREQ(frontend::focusAfter({Command::Confirm, 6}, true).control, "t7");
-    EXPECT_STREQ(frontend::focusAfter({Command::Confirm, 7}, true).control, "Command9");
-    EXPECT_EQ(frontend::focusAfter({Command::Confirm, 3}, false), FocusMove{});
-    EXPECT_EQ(frontend::focusAfter({Command::Start}, true), FocusMove{});
-    EXPECT_EQ(frontend::focusAfter({Command::Results}, false).kind, FocusMove::ToResults);
-    EXPECT_EQ(frontend::focusAfter({Command::CloseResults}, true).kind, FocusMove::BackToMain);
-}
-
-TEST(Commands, RequestsReachTheTrainer) {
+// What the trainer is asked, and what the face is told to do next: Enter
+// works down the steps, a click leaves the focus where it is.
+TEST(Commands, RequestsReachTheTrainerAndSayWhatTheFaceDoesNext) {
+    using Kind = Outcome::Kind;
     fakes::Rig rig;
-    frontend::perform(rig.trainer, {Command::Start});
+    const auto carry = [&](Request r, bool byKey = false) {
+        return frontend::carryOut(rig.trainer, r, byKey);
+    };
+    EXPECT_EQ(carry({Command::Start}, true), Outcome{});
     EXPECT_EQ(rig.state().exampleNumber, 1);
-    rig.controls.boxes[2] = "4";
-    frontend::perform(rig.trainer, {Command::Confirm, 2});
+    rig.controls.boxes[1] = "4";
+    EXPECT_EQ(carry({Command::Confirm, 1}, true), (Outcome{Kind::FocusControl, "t2"}));
+    EXPECT_EQ(rig.state().stepAnswered[1], 1);
+    EXPECT_EQ(carry({Command::Confirm, 2}), Outcome{});
     EXPECT_EQ(rig.state().stepAnswered[2], 1);
-    frontend::perform(rig.trainer, {Command::RepeatExample});
+    EXPECT_STREQ(carry({Command::Confirm, 6}, true).control, "t7");
+    EXPECT_STREQ(carry({Command::Confirm, 7}, true).control, "Command9");
+    EXPECT_EQ(carry({Command::RepeatExample}, true), Outcome{});
     EXPECT_EQ(rig.controls.said.back(), rig.surface.description);
-    frontend::perform(rig.trainer, {Command::Results});
-    frontend::perform(rig.trainer, {Command::CloseResults});
+    EXPECT_EQ(carry({Command::Results}).kind, Kind::FocusResults);
+    EXPECT_EQ(carry({Command::CloseResults}, true).kind, Kind::BackToMain);
     EXPECT_EQ(rig.results.opens, 1);
     EXPECT_EQ(rig.results.closes, 1);
-    frontend::perform(rig.trainer, {Command::Next});
+    carry({Command::Next});
     EXPECT_EQ(rig.state().exampleNumber, 2);
-    frontend::perform(rig.trainer, {Command::Exit});
+    EXPECT_EQ(carry({Command::ToggleVoice}, true).kind, Kind::ToggleVoice);
+    EXPECT_EQ(carry({Command::Exit}).kind, Kind::End);
     EXPECT_EQ(rig.state().exampleNumber, 2);
 }
 

@@ -72,10 +72,6 @@ std::string take(char* text) {
     return copy;
 }
 
-std::string labelName(engine::MainLabel label) {
-    return "Label" + std::to_string(static_cast<int>(label));
-}
-
 // The browser's speech, for the program's own voice.
 class PageSpeech final : public frontend::SpeechOutput {
 public:
@@ -93,10 +89,10 @@ public:
     explicit PageControls(frontend::Voice& voice) : voice_(voice) {}
 
     void setLabelCaption(engine::MainLabel label, std::string_view text) override {
-        page_setCaption(labelName(label).c_str(), std::string(text).c_str());
+        page_setCaption(frontend::labelName(label).c_str(), std::string(text).c_str());
     }
     std::string labelCaption(engine::MainLabel label) const override {
-        return take(page_caption(labelName(label).c_str()));
+        return take(page_caption(frontend::labelName(label).c_str()));
     }
     std::string answerText(int step) const override {
         return take(page_text(engine::step(step).controls.answerBox));
@@ -106,11 +102,8 @@ public:
     }
     bool isOption2Selected() const override { return page_isChecked("Option2") != 0; }
     void moveStartButton(int left, int top) override {
-        const auto& layout = frontend::mainWindowLayout();
-        const bool inView =
-            frontend::liesInView(layout, *frontend::findControl(layout, "cmd1"), left, top);
-        page_move("cmd1", twipsToPixels(left), twipsToPixels(top), inView ? 1 : 0,
-                  frontend::firstFocus(layout));
+        const frontend::StartButtonPlace place = frontend::startButtonPlace(left, top);
+        page_move("cmd1", place.left, place.top, place.inView ? 1 : 0, place.heir);
     }
     std::string focusedControl() const override { return take(page_focused()); }
     void announce(std::string_view words) override {
@@ -167,8 +160,7 @@ public:
         results_open();
     }
     void setValue(engine::ResultLabel label, std::string_view text) override {
-        const std::string name = "Label" + std::to_string(static_cast<int>(label));
-        results_setValue(name.c_str(), std::string(text).c_str());
+        results_setValue(frontend::labelName(label).c_str(), std::string(text).c_str());
     }
     void announce(std::string_view words) override {
         results_announce(std::string(words).c_str());
@@ -194,39 +186,31 @@ struct Session {
     PageResults results;
     engine::ClockRandom random;
     engine::Trainer trainer{controls, drawing, results, random};
-    std::string reply; // the last answer handed to the page
+    const char* replyControl = ""; // of the last reply, for the page to focus
 };
 
 namespace {
 
-// What the page does once a request has been carried out: "" nothing,
-// "focus:NAME" focus that control of the main window, "focus:results" the
-// results window, "focus:main" back to where it was in the main window,
-// "exit" end the work.
-std::string carryOut(Session& session, const frontend::Request& request, bool byKey) {
-    if (request.command == frontend::Command::Exit) {
+// What the page does once a request has been carried out, as a number: the
+// kind of frontend::Outcome, which web/src/bridge.ts names in this order, and
+// the control to focus, if any, handed over by trainer_replyControl. The
+// voice's switch and its last words are the module's own.
+using Kind = frontend::Outcome::Kind;
+static_assert(static_cast<int>(Kind::End) == 5, "web/src/bridge.ts names the kinds in order");
+// A key that is not the program's: the browser does what it does with it.
+constexpr int kUnhandled = -1;
+
+int carryOut(Session& session, const frontend::Request& request, bool byKey) {
+    const frontend::Outcome next = frontend::carryOut(session.trainer, request, byKey);
+    if (next.kind == Kind::End) {
         // The browser goes on saying it after the trainer is gone.
         session.voice.say(engine::kWorkEndedWords);
-        return "exit";
-    }
-    if (request.command == frontend::Command::ToggleVoice) {
+    } else if (next.kind == Kind::ToggleVoice) {
         const frontend::VoiceSwitch s = session.voice.toggle();
         page_voiceSwitched(s.words.c_str(), session.voice.isOn() ? 1 : 0, s.noVoice ? 1 : 0);
-        return "";
     }
-    frontend::perform(session.trainer, request);
-    const frontend::FocusMove move = frontend::focusAfter(request, byKey);
-    switch (move.kind) {
-    case frontend::FocusMove::ToControl:
-        return std::string("focus:") + move.control;
-    case frontend::FocusMove::ToResults:
-        return "focus:results";
-    case frontend::FocusMove::BackToMain:
-        return "focus:main";
-    case frontend::FocusMove::Stays:
-        break;
-    }
-    return "";
+    session.replyControl = next.control ? next.control : "";
+    return static_cast<int>(next.kind);
 }
 
 std::optional<frontend::Key> keyNamed(std::string_view name) {
@@ -239,12 +223,6 @@ std::optional<frontend::Key> keyNamed(std::string_view name) {
     if (name == "F3")
         return frontend::Key::F3;
     return std::nullopt;
-}
-
-// The answer a C function hands the page: valid until the next call.
-const char* answer(Session& session, std::string text) {
-    session.reply = std::move(text);
-    return session.reply.c_str();
 }
 
 } // namespace
@@ -262,23 +240,28 @@ EMSCRIPTEN_KEEPALIVE void trainer_delete(Session* session) {
 }
 
 // A click on the main window's push button `button`.
-EMSCRIPTEN_KEEPALIVE const char* trainer_click(Session* session, const char* button) {
+EMSCRIPTEN_KEEPALIVE int trainer_click(Session* session, const char* button) {
     const auto request = frontend::requestForClick(button);
-    return answer(*session, request ? carryOut(*session, *request, false) : "");
+    return request ? carryOut(*session, *request, false) : static_cast<int>(Kind::Stay);
 }
 
 // A key `key` (as the browser names it) pressed in `window` with `focused`
-// holding the focus; "unhandled" where the key is not the program's there.
-EMSCRIPTEN_KEEPALIVE const char* trainer_key(Session* session, const char* window, const char* key,
-                                             const char* focused) {
+// holding the focus.
+EMSCRIPTEN_KEEPALIVE int trainer_key(Session* session, const char* window, const char* key,
+                                     const char* focused) {
     const auto named = keyNamed(key);
     const auto request = named ? frontend::requestForKey(window, *named, focused) : std::nullopt;
-    return answer(*session, request ? carryOut(*session, *request, true) : "unhandled");
+    return request ? carryOut(*session, *request, true) : kUnhandled;
 }
 
 // The results window's close box.
-EMSCRIPTEN_KEEPALIVE const char* trainer_closeResults(Session* session) {
-    return answer(*session, carryOut(*session, {frontend::Command::CloseResults}, false));
+EMSCRIPTEN_KEEPALIVE int trainer_closeResults(Session* session) {
+    return carryOut(*session, {frontend::Command::CloseResults}, false);
+}
+
+// The control the last reply asks the page to focus ("" for none).
+EMSCRIPTEN_KEEPALIVE const char* trainer_replyControl(Session* session) {
+    return session->replyControl;
 }
 
 // The voice's own button beside the main window: as F3.

@@ -25,13 +25,15 @@ export type Reply =
   | { kind: "main" } // back to where it was in the main window
   | { kind: "exit" }; // "Выход": the work ends
 
-function parse(reply: string): Reply {
-  if (reply === "") return { kind: "none" };
-  if (reply === "unhandled") return { kind: "unhandled" };
-  if (reply === "exit") return { kind: "exit" };
-  if (reply === "focus:results") return { kind: "results" };
-  if (reply === "focus:main") return { kind: "main" };
-  return { kind: "focus", control: reply.slice("focus:".length) };
+// What the module's replies mean, by their numbers: frontend::Outcome's
+// kinds in their order (bridge/Bridge.cpp checks there are six), and -1 for
+// a key that is not the program's.
+const KINDS = ["none", "focus", "results", "main", "voice", "exit"] as const;
+
+function reply(kind: number, control: () => string): Reply {
+  const name = kind < 0 ? "unhandled" : KINDS[kind];
+  if (name === undefined) throw new Error(`the trainer replied ${kind}`);
+  return name === "focus" ? { kind: name, control: control() } : { kind: name === "voice" ? "none" : name };
 }
 
 export interface Trainer {
@@ -60,6 +62,7 @@ interface Exports {
   trainer_click(session: number, button: number): number;
   trainer_key(session: number, window: number, key: number, focused: number): number;
   trainer_closeResults(session: number): number;
+  trainer_replyControl(session: number): number;
   trainer_toggleVoice(session: number): void;
   trainer_pupilActed(session: number): void;
   trainer_focusCame(session: number, window: number, control: number): void;
@@ -162,17 +165,17 @@ export async function startTrainer(page: PagePort): Promise<Trainer> {
   const module = instance.exports as unknown as Exports;
   memory.exports = module;
   module._initialize();
-  const reply = (address: number): Reply => parse(memory.read(address));
   let session = module.trainer_new();
+  const replied = (kind: number): Reply => reply(kind, () => memory.read(module.trainer_replyControl(session)));
   const ended: Reply = { kind: "none" };
   return {
     click: (button) =>
-      session ? memory.with([button], (name) => reply(module.trainer_click(session, name))) : ended,
+      session ? memory.with([button], (name) => replied(module.trainer_click(session, name))) : ended,
     key: (window, name, focused) =>
       session
-        ? memory.with([window, name, focused], (w, k, f) => reply(module.trainer_key(session, w, k, f)))
+        ? memory.with([window, name, focused], (w, k, f) => replied(module.trainer_key(session, w, k, f)))
         : { kind: "unhandled" },
-    closeResults: () => (session ? reply(module.trainer_closeResults(session)) : ended),
+    closeResults: () => (session ? replied(module.trainer_closeResults(session)) : ended),
     toggleVoice: () => {
       if (session) module.trainer_toggleVoice(session);
     },
