@@ -17,7 +17,7 @@ constexpr int kExitWordsMilliseconds = 3000;
 } // namespace
 
 TrainerApp::TrainerApp(engine::UniformSource* random, ui::SystemSpeech* speech)
-    : trainer_(window_, window_.surface(), results_, random ? *random : clockRandom_),
+    : trainer_(window_, window_.surface().trainerSurface(), results_, random ? *random : clockRandom_),
       systemSpeech_(speech ? nullptr : ui::platform::makeSystemSpeech()),
       speech_(speech ? *speech : *systemSpeech_), voice_(speech_),
       watch_([this] { pupilActed(); },

@@ -11,22 +11,33 @@
 namespace ui {
 namespace {
 
-// The pixels a print may touch: its advance and its ink, with a margin for
-// antialiasing. Repainting only these keeps a step's click cheap.
-QRect printRect(frontend::FontFace face, double fontSize, int x, int y, const std::string& text) {
-    const QFontMetrics metrics(makeFont(face, fontSize));
-    const QString shown = QString::fromStdString(text);
-    const QPoint origin(frontend::twipsToPixels(x), frontend::twipsToPixels(y));
+using Kind = frontend::DrawnItem::Kind;
+
+QFont fontOf(const frontend::FontSpec& face, const frontend::DrawnItem& text) {
+    QFont font = makeFont(face);
+    font.setPixelSize(text.pixelSize);
+    return font;
+}
+
+// The pixels an item may touch: a print's advance and its ink, with a margin
+// for antialiasing. Repainting only these keeps a step's click cheap.
+QRect areaOf(const frontend::FontSpec& face, const frontend::DrawnItem& item) {
+    switch (item.kind) {
+    case Kind::Point:
+        return QRect(item.x1, item.y1, 1, 1);
+    case Kind::Line:
+        return QRect(QPoint(item.x1, item.y1), QPoint(item.x2, item.y2))
+            .normalized()
+            .adjusted(-1, -1, 1, 1);
+    case Kind::Text:
+        break;
+    }
+    const QFontMetrics metrics(fontOf(face, item));
+    const QString shown = QString::fromStdString(item.text);
+    const QPoint origin(item.x1, item.y1);
     const QRect advance(origin, QSize(metrics.horizontalAdvance(shown), metrics.height()));
     const QRect ink = metrics.boundingRect(shown).translated(origin + QPoint(0, metrics.ascent()));
     return advance.united(ink).adjusted(-2, -2, 2, 2);
-}
-
-QRect lineRect(int x1, int y1, int x2, int y2) {
-    return QRect(QPoint(frontend::twipsToPixels(x1), frontend::twipsToPixels(y1)),
-                 QPoint(frontend::twipsToPixels(x2), frontend::twipsToPixels(y2)))
-        .normalized()
-        .adjusted(-1, -1, 1, 1);
 }
 
 QSize clientSize(const frontend::WindowLayout& layout) {
@@ -38,8 +49,8 @@ QSize clientSize(const frontend::WindowLayout& layout) {
 
 DrawingCanvas::DrawingCanvas(const frontend::WindowLayout& layout, QWidget* window)
     : QWidget(window), picture_(layout.picture, clientSize(layout)),
-      colour_(toColor(layout.drawingColour)), face_(layout.drawingFont.face),
-      fontSize_(layout.drawingFont.points) {
+      colour_(toColor(layout.drawingColour)), font_(layout.drawingFont),
+      drawing_(layout, *this) {
     setObjectName(QStringLiteral("surface"));
     setAccessibleName(QString::fromUtf8(engine::kDrawingName));
     setGeometry(QRect(QPoint(0, 0), clientSize(layout)));
@@ -48,59 +59,31 @@ DrawingCanvas::DrawingCanvas(const frontend::WindowLayout& layout, QWidget* wind
     setFocusPolicy(Qt::NoFocus);
 }
 
-void DrawingCanvas::add(Drawn drawn) {
-    update(drawn.area);
-    drawn_.push_back(std::move(drawn));
+void DrawingCanvas::drawn(frontend::DrawnItem item) {
+    const QRect area = areaOf(font_, item);
+    update(area);
+    drawn_.push_back({std::move(item), area});
 }
 
-void DrawingCanvas::setFontSize(double points) {
-    fontSize_ = points;
-}
-
-void DrawingCanvas::plotPoint(int x, int y) {
-    currentX_ = x;
-    currentY_ = y;
-    add({Kind::Point,
-         x,
-         y,
-         0,
-         0,
-         0,
-         {},
-         QRect(frontend::twipsToPixels(x), frontend::twipsToPixels(y), 1, 1)});
-}
-
-void DrawingCanvas::printText(std::string_view text) {
-    std::string shown(text);
-    const QRect area = printRect(face_, fontSize_, currentX_, currentY_, shown);
-    add({Kind::Print, currentX_, currentY_, 0, 0, fontSize_, std::move(shown), area});
-}
-
-void DrawingCanvas::drawLine(int x1, int y1, int x2, int y2) {
-    add({Kind::Line, x1, y1, x2, y2, 0, {}, lineRect(x1, y1, x2, y2)});
-}
-
-void DrawingCanvas::clear() {
+void DrawingCanvas::cleared() {
     QRect area;
     for (const Drawn& d : drawn_)
         area |= d.area;
     update(area);
     drawn_.clear();
-    currentX_ = 0;
-    currentY_ = 0;
 }
 
-void DrawingCanvas::describe(std::string_view words) {
+void DrawingCanvas::described(std::string_view words) {
     const QString text = toQString(words);
     if (text != accessibleDescription())
         setAccessibleDescription(text);
 }
 
-std::vector<DrawingCanvas::PrintedItem> DrawingCanvas::printedItems() const {
-    std::vector<PrintedItem> items;
+std::vector<frontend::DrawnItem> DrawingCanvas::printedItems() const {
+    std::vector<frontend::DrawnItem> items;
     for (const Drawn& d : drawn_) {
-        if (d.kind == Kind::Print)
-            items.push_back({d.x1, d.y1, d.fontSize, d.text});
+        if (d.item.kind == Kind::Text)
+            items.push_back(d.item);
     }
     return items;
 }
@@ -115,20 +98,19 @@ void DrawingCanvas::paintEvent(QPaintEvent* event) {
     for (const Drawn& d : drawn_) {
         if (!d.area.intersects(event->rect()))
             continue; // clipped away anyway; skipping saves laying out its text
-        const int x = frontend::twipsToPixels(d.x1);
-        const int y = frontend::twipsToPixels(d.y1);
-        switch (d.kind) {
+        const frontend::DrawnItem& item = d.item;
+        switch (item.kind) {
         case Kind::Point:
-            painter.fillRect(QRect(x, y, 1, 1), colour_);
+            painter.fillRect(QRect(item.x1, item.y1, 1, 1), colour_);
             break;
         case Kind::Line:
-            painter.drawLine(x, y, frontend::twipsToPixels(d.x2), frontend::twipsToPixels(d.y2));
+            painter.drawLine(item.x1, item.y1, item.x2, item.y2);
             break;
-        case Kind::Print: {
-            const QFont font = makeFont(face_, d.fontSize);
+        case Kind::Text: {
+            const QFont font = fontOf(font_, item);
             painter.setFont(font);
-            painter.drawText(QPoint(x, y + QFontMetrics(font).ascent()),
-                             QString::fromStdString(d.text));
+            painter.drawText(QPoint(item.x1, item.y1 + QFontMetrics(font).ascent()),
+                             QString::fromStdString(item.text));
             break;
         }
         }

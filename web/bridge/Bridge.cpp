@@ -23,7 +23,7 @@
 #include "engine/Steps.h"
 #include "engine/Trainer.h"
 #include "frontend/Commands.h"
-#include "frontend/Fonts.h"
+#include "frontend/Drawing.h"
 #include "frontend/Layout.h"
 #include "frontend/MainWindowLayout.h"
 #include "frontend/ResultsWindowLayout.h"
@@ -62,8 +62,6 @@ FROM_PAGE("speech", "stop") void speech_stop();
 } // extern "C"
 
 namespace {
-
-using frontend::twipsToPixels;
 
 // A string the page made for us with malloc, taken over and freed.
 std::string take(char* text) {
@@ -120,35 +118,27 @@ private:
     frontend::Voice& voice_;
 };
 
-// Twips and points become the page's pixels here, as the desktop rounds them.
-class PageDrawing final : public engine::DrawingSurface {
+// The drawing, in the pixels every face paints it in.
+class PagePainter final : public frontend::DrawingPainter {
 public:
-    void setFontSize(double points) override { points_ = points; }
-    void plotPoint(int x, int y) override {
-        x_ = x;
-        y_ = y;
-        drawing_point(twipsToPixels(x), twipsToPixels(y));
+    void drawn(frontend::DrawnItem item) override {
+        using Kind = frontend::DrawnItem::Kind;
+        switch (item.kind) {
+        case Kind::Point:
+            drawing_point(item.x1, item.y1);
+            break;
+        case Kind::Text:
+            drawing_print(item.x1, item.y1, item.pixelSize, item.text.c_str());
+            break;
+        case Kind::Line:
+            drawing_line(item.x1, item.y1, item.x2, item.y2);
+            break;
+        }
     }
-    void printText(std::string_view text) override {
-        const auto& font = frontend::mainWindowLayout().drawingFont;
-        drawing_print(twipsToPixels(x_), twipsToPixels(y_),
-                      frontend::pixelSize(font.face, points_, font.bold),
-                      std::string(text).c_str());
+    void cleared() override { drawing_clear(); }
+    void described(std::string_view words) override {
+        drawing_describe(std::string(words).c_str());
     }
-    void drawLine(int x1, int y1, int x2, int y2) override {
-        drawing_line(twipsToPixels(x1), twipsToPixels(y1), twipsToPixels(x2), twipsToPixels(y2));
-    }
-    void describe(std::string_view words) override { drawing_describe(std::string(words).c_str()); }
-    void clear() override {
-        x_ = 0;
-        y_ = 0;
-        drawing_clear();
-    }
-
-private:
-    double points_ = frontend::mainWindowLayout().drawingFont.points;
-    int x_ = 0;
-    int y_ = 0;
 };
 
 // The results window says its summary once it is in front; so does the
@@ -182,7 +172,8 @@ struct Session {
     PageSpeech speech;
     frontend::Voice voice{speech};
     PageControls controls{voice};
-    PageDrawing drawing;
+    PagePainter painter;
+    frontend::PixelDrawing drawing{frontend::mainWindowLayout(), painter};
     PageResults results;
     engine::ClockRandom random;
     engine::Trainer trainer{controls, drawing, results, random};
