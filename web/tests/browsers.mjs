@@ -1,6 +1,6 @@
 // @ts-check
-// What the page's browser tests share: Debian's Chromium and Firefox ESR
-// started headless, one of each for all the scenarios; the single-file page opened
+// What the page's browser tests share: one browser of an engine started for
+// all the scenarios of its file; the single-file page opened
 // from the disk with a watch on everything that must never happen (a request
 // beyond the file, an uncaught error, an error on the console, anything kept
 // in the browser); and what a pupil sees and hears, read in the layout's
@@ -9,11 +9,14 @@ import assert from "node:assert/strict";
 import { existsSync } from "node:fs";
 import { after, before, describe } from "node:test";
 import { fileURLToPath, pathToFileURL } from "node:url";
-import puppeteer from "puppeteer-core";
+import { launch } from "./engines.mjs";
+
+export { launch };
 
 /** @typedef {import("puppeteer-core").Browser} Browser */
 /** @typedef {import("puppeteer-core").Page} Page */
 /** @typedef {import("puppeteer-core").Viewport} Viewport */
+/** @typedef {import("./engines.mjs").Engine} Engine */
 
 const file = fileURLToPath(new URL("../../build-web/fraction-trainer.html", import.meta.url));
 const PAGE = pathToFileURL(file).href;
@@ -26,44 +29,27 @@ export const LAYOUT = { width: 706, height: 487 };
 const PATIENCE = 5000;
 
 /**
- * @param {"chromium" | "firefox"} kind
- * @param {string[]} [more] Chromium's flags beyond the ones every test needs
- * @returns {Promise<Browser>}
+ * Declares the file's tests for `engine`, in one browser started for them
+ * all and closed after the last.
+ * @param {Engine} engine
+ * @param {(browser: () => Browser, engine: Engine) => void} declare
  */
-export function launch(kind, more = []) {
-  if (kind === "firefox")
-    return puppeteer.launch({ browser: "firefox", executablePath: "/usr/bin/firefox-esr", headless: true });
-  const args = ["--disable-gpu", "--no-first-run", "--disable-background-networking",
-    "--disable-component-update", "--disable-sync", ...more];
-  if (process.getuid?.() === 0) args.push("--no-sandbox");
-  return puppeteer.launch({ executablePath: "/usr/bin/chromium", headless: true, args });
-}
-
-/**
- * Declares the file's tests once for each browser. Both browsers start at
- * once, Firefox being the slow one to start, and both close after the file's
- * last test.
- * @param {(browser: () => Browser, kind: "chromium" | "firefox") => void} declare
- */
-export function inEachBrowser(declare) {
-  const kinds = /** @type {const} */ (["chromium", "firefox"]);
-  const starting = kinds.map((kind) => (existsSync(file) ? launch(kind) : Promise.reject(
-    new Error(`${file} is missing: make it with "bash build.sh web"`))));
-  // A failed start is reported by the tests of its browser.
-  for (const start of starting) start.catch(() => {});
-  after(() => Promise.all(starting.map((start) => start.then((browser) => browser.close(), () => {}))));
-  kinds.forEach((kind, i) => {
-    describe(kind, () => {
-      /** @type {Browser | undefined} */
-      let browser;
-      before(async () => {
-        browser = await starting[i];
-      });
-      declare(() => {
-        if (!browser) throw new Error(`${kind} did not start`);
-        return browser;
-      }, kind);
+export function inEngine(engine, declare) {
+  const starting = existsSync(file) ? launch(engine) : Promise.reject(
+    new Error(`${file} is missing: make it with "bash build.sh web"`));
+  // A failed start is reported by the tests.
+  starting.catch(() => {});
+  after(() => starting.then((browser) => browser.close(), () => {}));
+  describe(engine, () => {
+    /** @type {Browser | undefined} */
+    let browser;
+    before(async () => {
+      browser = await starting;
     });
+    declare(() => {
+      if (!browser) throw new Error(`${engine} did not start`);
+      return browser;
+    }, engine);
   });
 }
 
@@ -246,12 +232,18 @@ export function solve({ first, second, adds }) {
  * @param {Page} page @param {() => Promise<void>} press
  */
 export async function begin(page, press) {
+  /** @param {number} timeout */
+  const started = (timeout) => page
+    .waitForFunction(`(${heard})("speech").startsWith("Пример 1 из 21, ")`, { timeout })
+    .then(() => true, () => false);
   for (let attempt = 1; ; attempt++) {
     await press();
-    const started = await page
-      .waitForFunction(`(${heard})("speech").startsWith("Пример 1 из 21, ")`, { timeout: 1000 })
-      .then(() => true, () => false);
-    if (started) return;
+    if (await started(1000)) return;
+    // On a loaded machine an engine may take many seconds to compile the
+    // module the first time, or to say what the press did.
+    await page.waitForFunction(() => document.getElementById("Form1")?.dataset["trainer"] === "ready",
+      { timeout: 60000 }).catch(() => {});
+    if (await started(2000)) return;
     assert.ok(attempt < 5, "«Начало» shows no example");
   }
 }

@@ -1,0 +1,4 @@
+// @ts-check
+import { everyScenario } from "./scenarios.mjs";
+
+everyScenario("webkit");
