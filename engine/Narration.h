@@ -95,6 +95,10 @@ inline constexpr const char* kVoiceButtonCaption = "Голос";
 // The trainer's name under its icon where a page installed as an app has
 // little room.
 inline constexpr const char* kShortName = "Дроби";
+// What a search engine or a shared link shows of the page.
+inline constexpr const char* kPageDescription =
+    "Тренажёр для учеников: сложение и вычитание двух обыкновенных дробей с разными "
+    "знаменателями, 21 пример, каждый за восемь шагов. Работает без интернета и ничего не сохраняет.";
 
 // Said when the results are asked for before the first start.
 inline constexpr const char* kNoResultsWords = "Итогов пока нет, работа ещё не начата.";

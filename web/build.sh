@@ -23,7 +23,7 @@ for size in 192 512; do
   rsvg-convert --width "$size" --height "$size" assets/icon-main.svg -o "$obj/icon-main-$size.png"
 done
 
-(cd web && { [ -d node_modules/esbuild ] || PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund; } && npm run --silent check)
+(cd web && { [ node_modules/.package-lock.json -nt package-lock.json ] || PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund; } && npm run --silent check)
 node web/tools/make-page.mjs --data "$obj/page-data.json" --module build-wasm/web/trainer-module.wasm \
   --fonts "$obj" --icons "$obj" --root . --out "$out"
 echo "made: $out/fraction-trainer.html ($(stat -c %s "$out/fraction-trainer.html") bytes) and $out/site/"

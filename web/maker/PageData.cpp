@@ -141,7 +141,7 @@ int main() {
     }
     std::printf("],\"words\":{\"needsScript\":%s,\"needsWebAssembly\":%s,\"workEnded\":%s,"
                 "\"beginAgain\":%s,\"close\":%s,\"ok\":%s,\"shortName\":%s,\"drawingName\":%s,"
-                "\"nothingDrawn\":%s,\"lastExample\":%s,\"voiceButton\":%s},",
+                "\"nothingDrawn\":%s,\"lastExample\":%s,\"voiceButton\":%s,\"description\":%s},",
                 quoted(engine::kNeedsScriptWords).c_str(),
                 quoted(engine::kNeedsWebAssemblyWords).c_str(),
                 quoted(engine::kWorkEndedWords).c_str(), quoted(engine::kBeginAgainCaption).c_str(),
@@ -149,7 +149,8 @@ int main() {
                 quoted(engine::kShortName).c_str(),
                 quoted(engine::kDrawingName).c_str(), quoted(engine::kNothingDrawnWords).c_str(),
                 quoted(engine::kLastExampleMessage).c_str(),
-                quoted(engine::kVoiceButtonCaption).c_str());
+                quoted(engine::kVoiceButtonCaption).c_str(),
+                quoted(engine::kPageDescription).c_str());
     // Everything else the trainer writes into a caption while it runs, and
     // the characters of the numbers it writes: what the page's fonts must
     // hold besides the captions above.

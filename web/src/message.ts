@@ -1,6 +1,8 @@
 // The last-example message: modal, with its title, the information icon,
 // its text and OK. While it is open nothing else of the page can be reached;
 // OK, Enter, Space or Esc close it and the focus goes back where it was.
+import { isTab } from "./keys";
+
 export class MessageBox {
   private returnTo: Element | null = null;
 
@@ -21,7 +23,7 @@ export class MessageBox {
       if (event.key === "Escape" || event.key === "Esc" || event.key === "Enter") {
         event.preventDefault();
         this.close();
-      } else if (event.key === "Tab") {
+      } else if (isTab(event)) {
         event.preventDefault(); // OK is its only control
       }
       event.stopPropagation();

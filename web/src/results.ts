@@ -1,6 +1,7 @@
 // The results window: shown beside the main window without blocking it,
 // made empty at each opening, its summary said once it is in front, closed
 // by its close box or Esc, after which the pupil is back where they were.
+import { isTab } from "./keys";
 import type { ResultsPort } from "./ports";
 import type { Speech } from "./speech";
 
@@ -15,6 +16,16 @@ export class ResultsWindow implements ResultsPort {
     private readonly closeBox: HTMLElement,
   ) {
     window.addEventListener("focusin", () => this.sayPending());
+    // Tab and Shift+Tab go round the window's close box and its counts, as
+    // in a window of its own: they never leave it for the page behind.
+    window.addEventListener("keydown", (event) => {
+      if (!isTab(event) || event.ctrlKey || event.altKey || event.metaKey) return;
+      const stops = [...window.querySelectorAll<HTMLElement>("button, [tabindex='0']")];
+      const at = stops.indexOf(document.activeElement as HTMLElement);
+      if (event.shiftKey ? at > 0 : at < stops.length - 1) return;
+      event.preventDefault();
+      (event.shiftKey ? stops[stops.length - 1] : stops[0])?.focus();
+    });
     // The pupil may go on working in the main window while this one is open.
     mainWindow.addEventListener("focusin", (event) => {
       if (event.target instanceof HTMLElement) this.returnTo = event.target;

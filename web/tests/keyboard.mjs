@@ -66,11 +66,19 @@ export default function scenarios(browser) {
     await closePage(session);
   });
 
-  test("Tab walks the controls in the layout's order, the option group by its checked option", async () => {
+  test("Tab, Shift+Tab and the reading order go the layout's way, the option group by its checked option", async () => {
     const session = await openPage(browser(), LAYOUT);
     const { page } = session;
     const order = ["t1", "Command1", "cmd1", "t2", "Command2", "t3", "Command3", "t4", "t5", "t6", "t7",
       "Command4", "Command5", "Command6", "Command7", "Command9", "Command10", "Option1", "Command8"];
+    // The order the markup gives: what a screen reader reads, and Tab
+    // follows where no control has a tab index of its own.
+    assert.deepEqual(await page.evaluate(() => ({
+      read: [...document.querySelectorAll("#Form1 input:not([type=radio]), #Form1 button, #Form1 input:checked")]
+        .map((c) => c.closest("[data-control]")?.getAttribute("data-control")),
+      ownTabIndex: [...document.querySelectorAll("[tabindex]")].filter((e) => Number(e.getAttribute("tabindex")) > 0)
+        .map((e) => e.id),
+    })), { read: order, ownTabIndex: [] });
     await see(page, focus, "t1");
     const walked = ["t1"];
     while (walked.length < order.length) {
@@ -78,6 +86,13 @@ export default function scenarios(browser) {
       walked.push(await page.evaluate(focus));
     }
     assert.deepEqual(walked, order);
+    await page.keyboard.down("Shift");
+    while (walked.length < 2 * order.length - 1) {
+      await page.keyboard.press("Tab");
+      walked.push(await page.evaluate(focus));
+    }
+    await page.keyboard.up("Shift");
+    assert.deepEqual(walked.slice(order.length - 1), [...order].reverse());
     await closePage(session);
   });
 }

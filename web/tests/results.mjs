@@ -93,6 +93,15 @@ export default function scenarios(browser) {
     await see(page, () => [!document.getElementById("Form2")?.hidden,
       document.querySelector('#Form2 [data-control="Label2"]')?.textContent], [true, "2"]);
     await hear(page, "Form2-speech", /^Решено примеров 2\. /);
+    // Tab and Shift+Tab go round its close box and its counts, never out.
+    const round = [];
+    for (const shift of [false, false, true, true]) {
+      if (shift) await page.keyboard.down("Shift");
+      await page.keyboard.press("Tab");
+      if (shift) await page.keyboard.up("Shift");
+      round.push(await page.evaluate(focus));
+    }
+    assert.deepEqual(round, ["Form2-client", "Form2-close", "Form2-client", "Form2-close"]);
     await page.click("#Form2-close");
     await see(page, openAndFocus, [false, "Command10"]);
     await closePage(session);

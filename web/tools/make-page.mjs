@@ -114,6 +114,7 @@ writeFileSync(
     {
       name: main.caption,
       short_name: data.words.shortName,
+      description: data.words.description,
       lang: "ru",
       start_url: "./",
       scope: "./",

@@ -3,8 +3,9 @@
 // tables (as page-data prints them) into the page's markup. Each control is
 // the element whose data-control is its layout name, inside the element whose
 // id is its window's name; it carries its rectangle, font size, colours and
-// stacking level for the style sheet, its description, its naming caption and
-// its place in the Tab chain.
+// stacking level for the style sheet, its description and its naming caption.
+// The main window's controls stand in the markup in the Tab chain's order, so
+// that Tab, Shift+Tab and a screen reader's reading all go the same way.
 
 /**
  * @typedef {{ face: string, px: number, bold: boolean, underline: boolean }} Font
@@ -118,41 +119,74 @@ function controlMarkup(window, c, place, children, isValue) {
   const classes = ["c", c.kind, c.align, c.border ? "border" : "", c.font.bold ? "bold" : "",
     c.font.underline ? "underline" : ""].filter(Boolean).join(" ");
   const common = { id, class: classes, "data-control": c.name, style, "aria-describedby": described };
-  const tabindex = c.tab >= 0 ? c.tab + 1 : null;
   const text = escape(c.caption);
   switch (c.kind) {
     case "textBox":
       return `<input${attrs({
-        ...common, type: "text", inputmode: "numeric", tabindex,
+        ...common, type: "text", inputmode: "numeric",
         "aria-labelledby": c.labelledBy ? `${window.name}-${c.labelledBy}` : null,
         autocomplete: "off", autocorrect: "off", autocapitalize: "off", spellcheck: "false",
         maxlength: 32767, value: c.caption || null, autofocus: c.name === window.firstFocus,
       })}>`;
     case "pushButton":
-      return `<button${attrs({ ...common, type: "button", tabindex })}>${text}</button>`;
+      return `<button${attrs({ ...common, type: "button" })}>${text}</button>`;
     case "frame":
       return `<div${attrs({ ...common, role: "radiogroup", "aria-labelledby": `${id}-caption` })}>` +
         `<span class="caption" id="${id}-caption">${text}</span>${children}</div>`;
     case "optionButton":
       return `<label${attrs({ ...common, "aria-describedby": null })}><input${attrs({
-        type: "radio", name: c.container ?? window.name, tabindex, checked: c.selected,
-        autocomplete: "off", "aria-describedby": described,
+        type: "radio", name: c.container ?? window.name, checked: c.selected,
+        "aria-describedby": described,
       })}><span>${text}</span></label>`;
     default:
       return `<div${attrs({ ...common, "data-value": isValue })}>${text}</div>`;
   }
 }
 
-/** @param {Window} window @param {Map<string, string>} places */
-function controlsMarkup(window, places) {
+/**
+ * The window's controls in the order of its Tab chain: each control that
+ * takes the focus in its turn (an option button by its frame), a step's
+ * caption just before its box, its echo and verdict just after its «Да»,
+ * and the labels of no step (the counters) first.
+ * @param {Window} window @param {Step[]} steps
+ */
+function inTabOrder(window, steps) {
+  const top = window.controls.filter((c) => !c.container);
+  const byName = new Map(window.controls.map((c) => [c.name, c]));
+  /** @type {Map<string, string[]>} the labels that go after a button */
+  const after = new Map();
+  for (const step of steps)
+    if (step.confirmButton) after.set(step.confirmButton, [step.echoLabel, step.verdictLabel].filter((n) => n !== null));
+  const chain = window.controls.filter((c) => c.tab >= 0).sort((a, b) => a.tab - b.tab);
+  const placed = new Set([...after.values()].flat());
+  for (const c of chain) if (c.labelledBy) placed.add(c.labelledBy);
+  /** @type {Control[]} */
+  const order = top.filter((c) => c.kind === "label" && !placed.has(c.name));
+  const put = (/** @type {Control | undefined} */ c) => {
+    if (c && !order.includes(c)) order.push(c);
+  };
+  for (const c of chain) {
+    const own = c.container ? byName.get(c.container) : c;
+    if (own?.labelledBy) put(byName.get(own.labelledBy));
+    put(own);
+    for (const name of after.get(c.name) ?? []) put(byName.get(name));
+  }
+  for (const c of top) put(c);
+  return order;
+}
+
+/**
+ * @param {Window} window @param {Map<string, string>} places
+ * @param {Control[]} [order] the window's own controls in the order to write them
+ */
+function controlsMarkup(window, places, order = window.controls.filter((c) => !c.container)) {
   const values = new Set(window.controls.map((c) => c.labelledBy).filter(Boolean));
   const valueLabels = new Set(
     window.controls.filter((c) => c.kind === "label" && c.labelledBy).map((c) => c.name),
   );
   /** @type {(container: string | null) => string} */
   const within = (container) =>
-    window.controls
-      .filter((c) => c.container === container)
+    (container === null ? order : window.controls.filter((c) => c.container === container))
       .map((c) =>
         controlMarkup(window, c, places.get(c.name), within(c.name),
           valueLabels.has(c.name) || (window.name !== "Form1" && c.caption === "" && !values.has(c.name))),
@@ -225,6 +259,7 @@ export function renderPage(data, assets, script, options) {
 <meta name="viewport" content="width=device-width,initial-scale=1">
 <meta http-equiv="Content-Security-Policy" content="${policy}">
 <title>${escape(main.caption)}</title>
+<meta name="description" content="${escape(words["description"] ?? "")}">
 <link rel="icon" type="image/png" href="${icon(main.icon)}">${site}
 <style>${css}</style>
 <noscript><style>#Form1,#voice-bar{display:none}</style></noscript>
@@ -235,12 +270,12 @@ export function renderPage(data, assets, script, options) {
 <main id="Form1" class="window main" style="--ink:${main.drawingColour ?? SYSTEM_TEXT}" aria-labelledby="Form1-title">
 <h1 id="Form1-title" style="grid-area:1 / 1 / auto / -1">${escape(main.caption)}</h1>
 ${pictureMarkup(assets.picture, main.width + 1, main.height + 1)}<div class="surface-box" style="grid-area:${places.get(DRAWING_PLACE)}"><svg id="Form1-surface" class="surface" data-control="surface" role="img" aria-label="${escape(words["drawingName"] ?? "")}" aria-describedby="Form1-surface-words" viewBox="0 0 ${main.width} ${main.height}"><g id="Form1-drawing"></g></svg></div><span id="Form1-surface-words" hidden>${escape(words["nothingDrawn"] ?? "")}</span>
-${controlsMarkup(main, places)}
+${controlsMarkup(main, places, inTabOrder(main, data.steps))}
 </main>
 ${live("speech")}
 <section id="Form2" class="window results" role="dialog" aria-labelledby="Form2-title" tabindex="-1" style="--bg:${results.fill ?? "#ffffff"}" hidden>
-<div class="titlebar"><img src="${icon(results.icon)}" alt=""><span id="Form2-title" class="title">${escape(results.caption)}</span><button id="Form2-close" type="button" class="close" aria-label="${escape(words["close"] ?? "")}">✕</button></div>
-<div class="client">${controlsMarkup(results, pairPlaces(results))}</div>
+<div class="titlebar"><img src="${icon(results.icon)}" alt=""><h2 id="Form2-title" class="title">${escape(results.caption)}</h2><button id="Form2-close" type="button" class="close" aria-label="${escape(words["close"] ?? "")}">✕</button></div>
+<div id="Form2-client" class="client" tabindex="0" role="group" aria-labelledby="Form2-title" aria-describedby="${results.controls.map((c) => `${results.name}-${c.name}`).join(" ")}">${controlsMarkup(results, pairPlaces(results))}</div>
 ${live("Form2-speech")}
 </section>
 <div id="message" hidden><div class="box" role="alertdialog" aria-modal="true" aria-labelledby="message-title" aria-describedby="message-text">
@@ -248,7 +283,7 @@ ${live("Form2-speech")}
 <div class="body">${INFO_ICON}<p id="message-text"></p></div>
 <div class="buttons"><button id="message-ok" type="button" class="plain-button">${escape(words["ok"] ?? "")}</button></div>
 </div></div>
-<section id="ended" class="ended" hidden><p id="ended-words" tabindex="-1">${escape(words["workEnded"] ?? "")}</p><button id="begin-again" type="button" class="plain-button">${escape(words["beginAgain"] ?? "")}</button></section>
+<div id="ended" class="ended" hidden><p id="ended-words" tabindex="-1">${escape(words["workEnded"] ?? "")}</p><button id="begin-again" type="button" class="plain-button">${escape(words["beginAgain"] ?? "")}</button></div>
 <!--trainer-module ${assets.module}-->
 <script>${script.replace(/<\/script/gi, "<\\/script")}</script>
 </body></html>
