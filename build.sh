@@ -2,8 +2,9 @@
 # Builds the fraction trainer on Debian 12 and then opens it or tests it:
 #   bash build.sh run      build, then open the program
 #   bash build.sh test     build, then run every test (also in a sanitizer
-#                          build and in WebAssembly, and the page's in two
-#                          browsers), then the Windows build and its checks
+#                          build and in WebAssembly, and the page's in four
+#                          browser engines), then the Windows build and its
+#                          checks
 #   bash build.sh web      the web page: build-web/fraction-trainer.html, one
 #                          file, and build-web/site/ for a web server
 #   bash build.sh windows  the Windows program, its installer and portable
@@ -41,6 +42,7 @@ case "$mode" in
     packages+=(libgtest-dev clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev valgrind lintian man-db rpm rpmlint appstream-util)
     # The page's tests in Debian's browsers.
     packages+=(chromium firefox-esr)
+    packages+=(webkit2gtk-driver default-jre-headless)
     # The screen-reader tests: Orca on a private display, and what it needs.
     packages+=(orca xvfb dbus dbus-x11 at-spi2-core xdotool speech-dispatcher speech-dispatcher-espeak-ng espeak-ng python3-gi gir1.2-atspi-2.0 openbox x11-utils locales)
     ;;
@@ -77,15 +79,18 @@ wasm_configure
 cmake --build build-wasm -j"$jobs"
 ctest --test-dir build-wasm --output-on-failure -j"$jobs"
 
-# The page, then its tests in Chromium and Firefox, headless, its voice heard
-# in Chromium, and one example worked by ear with Orca in Chromium.
+# The page, then its tests in four browser engines, headless, its voice heard
+# in Chromium, and one example worked by ear with Orca in Chromium and in
+# Firefox.
 bash web/build.sh
 (cd web && npm test)
 # The page's own voice, heard in Chromium through a private speech service.
 bash tests/voice/with-voice-capture.sh build-web/voice-heard.txt \
   env TRAINER_VOICE_CAPTURE=build-web/voice-heard.txt node --test web/tests/voice.mjs
-python3 tests/screenreader/check_scenario.py --web tests/screenreader/web-example.scenario \
-  build-web/fraction-trainer.html
+for browser in chromium firefox; do
+  python3 tests/screenreader/check_scenario.py --web="$browser" tests/screenreader/web-example.scenario \
+    build-web/fraction-trainer.html
+done
 
 # The answer-box number reader under libFuzzer, briefly; and a short session
 # under valgrind's memcheck.

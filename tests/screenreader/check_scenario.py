@@ -3,7 +3,7 @@
 expects was said.
 
     check_scenario.py SCENARIO PROGRAM [ARGS...]
-    check_scenario.py --web SCENARIO PAGE.html
+    check_scenario.py --web[=chromium|=firefox] SCENARIO PAGE.html
 
 A scenario is the harness's actions (key, type, answer, wait), each followed by
 the phrases Orca must say in answer to it:
@@ -58,7 +58,8 @@ def unheard(patterns, step, typed):
 
 def main():
     args = sys.argv[1:]
-    web = args[:1] == ["--web"]
+    web = {"--web": "chromium", "--web=chromium": "chromium",
+           "--web=firefox": "firefox"}.get(args[0] if args else "")
     args = args[1:] if web else args
     if len(args) < 2:
         sys.exit(__doc__)

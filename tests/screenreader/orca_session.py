@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """What Orca says while a program is worked from the keyboard.
 
-    orca_session.py [--title REGEX] [--web] [--keep DIR] PROGRAM [ARGS...] < ACTIONS
+    orca_session.py [--title REGEX] [--web[=chromium|=firefox]] [--keep DIR] PROGRAM [ARGS...] < ACTIONS
 
 Starts, in a private temporary directory, an Xvfb display, a session D-Bus,
 the accessibility bus and registry, openbox, a silent speech-dispatcher and
-Orca; then PROGRAM (with --web: Chromium on the HTML file PROGRAM), waits for
-its window, plays the actions and prints what Orca said after each:
+Orca; then PROGRAM (with --web: Chromium on the HTML file PROGRAM, with
+--web=firefox Firefox), waits for its window, plays the actions and prints
+what Orca said after each:
 
     key NAME...     xdotool key names: Escape Return Tab shift+Tab space
     type TEXT       types TEXT
@@ -118,7 +119,7 @@ class Step:
 
 
 class Session:
-    def __init__(self, argv, title=None, web=False, lang="ru_RU.UTF-8", keep=None):
+    def __init__(self, argv, title=None, web=None, lang="ru_RU.UTF-8", keep=None):
         self.argv, self.title, self.web, self.lang, self.keep = argv, title, web, lang, keep
         self.procs, self.steps, self.end, self.tmp = [], [], float("inf"), None
 
@@ -294,14 +295,7 @@ class Session:
         if self.web:
             if not os.path.isfile(self.argv[0]):
                 raise Failure("no page " + self.argv[0])
-            argv = ["chromium", "--force-renderer-accessibility", "--no-first-run",
-                    "--disable-background-networking", "--disable-component-update",
-                    "--disable-sync", "--disable-gpu",
-                    "--user-data-dir=" + os.path.join(self.tmp, "chromium")]
-            # As root Chromium runs only unsandboxed; --test-type keeps it
-            # from putting up a bar about that, which takes the focus.
-            argv += ["--no-sandbox", "--test-type"] if os.getuid() == 0 else []
-            argv += ["file://" + os.path.abspath(self.argv[0])] + self.argv[1:]
+            argv = self.browser(self.web, "file://" + os.path.abspath(self.argv[0])) + self.argv[1:]
         self.program = self.start("program", argv, env=env, cwd=os.getcwd())
         search = ["xdotool", "search", "--sync", "--onlyvisible", "--all", "--pid",
                   str(self.program.pid)] + (["--name", self.title] if self.title else [])
@@ -318,6 +312,35 @@ class Session:
         self.run(["xdotool", "windowactivate", "--sync", window])
         self.run(["xdotool", "windowfocus", "--sync", window])
         self.settle(time.time())
+
+    def browser(self, name, url):
+        """The command that opens url in a fresh profile of Chromium or Firefox."""
+        profile = os.path.join(self.tmp, name)
+        if name == "firefox":
+            os.makedirs(profile, exist_ok=True)
+            # No first-run tab, question or update that would take the focus
+            # from the page, and nothing fetched.
+            with open(os.path.join(profile, "user.js"), "w") as f:
+                for pref, value in [
+                        ("browser.shell.checkDefaultBrowser", "false"),
+                        ("browser.startup.homepage_override.mstone", '"ignore"'),
+                        ("browser.aboutwelcome.enabled", "false"),
+                        ("datareporting.policy.dataSubmissionEnabled", "false"),
+                        ("toolkit.telemetry.reportingpolicy.firstRun", "false"),
+                        ("app.update.auto", "false"),
+                        ("browser.sessionstore.resume_from_crash", "false"),
+                        ("network.captive-portal-service.enabled", "false"),
+                        ("network.connectivity-service.enabled", "false"),
+                        ("extensions.update.enabled", "false")]:
+                    f.write("user_pref(%s, %s);\n" % (json.dumps(pref), value))
+            return ["firefox-esr", "--no-remote", "--new-instance", "--profile", profile, url]
+        argv = ["chromium", "--force-renderer-accessibility", "--no-first-run",
+                "--disable-background-networking", "--disable-component-update",
+                "--disable-sync", "--disable-gpu", "--user-data-dir=" + profile]
+        # As root Chromium runs only unsandboxed; --test-type keeps it
+        # from putting up a bar about that, which takes the focus.
+        argv += ["--no-sandbox", "--test-type"] if os.getuid() == 0 else []
+        return argv + [url]
 
     # ---- listening
     def settle(self, since, heard_enough=lambda: True):
@@ -402,7 +425,8 @@ def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[1])
     ap.add_argument("--title", help="the window's title must match this (an extended "
                     "regular expression, as xdotool reads it)")
-    ap.add_argument("--web", action="store_true", help="PROGRAM is a page for Chromium")
+    ap.add_argument("--web", nargs="?", const="chromium", choices=("chromium", "firefox"),
+                    help="PROGRAM is a page, for Chromium or the browser named")
     ap.add_argument("--keep", metavar="DIR", help="copy the logs, Orca's debug log among them, here")
     ap.add_argument("--timeout", type=float, default=600, help="bound on the whole run")
     ap.add_argument("program", nargs=argparse.REMAINDER)
