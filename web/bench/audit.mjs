@@ -1,0 +1,84 @@
+// @ts-check
+// Outside audits of the page, printed, never judged: Lighthouse's scores
+// (performance, accessibility, best practices, SEO) for the single file and
+// for the site's page, on its mobile preset (a slow phone on a slow network)
+// and its desktop one, each audit that keeps a score under 100, and what the
+// Nu Html Checker says of the markup.
+//
+//   node bench/audit.mjs [BUILD-WEB-DIR]
+//
+// Both pages are served from a port of loopback, as a school's server or a
+// USB stick's folder would give them, to Debian's Chromium, headless.
+// Lighthouse fetches robots.txt from inside the page, which the page's policy
+// forbids, so its robots.txt audit fails; SEO is also given without it.
+import { readFileSync } from "node:fs";
+import { createServer } from "node:http";
+import { extname, join, resolve } from "node:path";
+import lighthouse, { desktopConfig } from "lighthouse";
+import puppeteer from "puppeteer-core";
+import { checkMarkup } from "../tools/html-checker.mjs";
+
+const root = resolve(process.argv[2] ?? new URL("../../build-web", import.meta.url).pathname);
+const PAGES = { "single file": "/fraction-trainer.html", site: "/site/" };
+const CATEGORIES = ["performance", "accessibility", "best-practices", "seo"];
+const TYPES = /** @type {Record<string, string>} */ ({
+  ".html": "text/html; charset=utf-8", ".js": "text/javascript",
+  ".webmanifest": "application/manifest+json", ".png": "image/png",
+});
+
+const server = createServer((request, response) => {
+  const path = new URL(request.url ?? "/", "http://here").pathname.replace(/\/$/, "/index.html");
+  try {
+    const body = readFileSync(join(root, path.replace(/^\/+/, "")));
+    response.writeHead(200, { "content-type": TYPES[extname(path)] ?? "application/octet-stream" });
+    response.end(body);
+  } catch {
+    response.writeHead(404).end();
+  }
+});
+await new Promise((done) => server.listen(0, "127.0.0.1", () => done(null)));
+const address = server.address();
+const origin = `http://127.0.0.1:${typeof address === "object" && address ? address.port : 0}`;
+
+const browser = await puppeteer.launch({
+  executablePath: "/usr/bin/chromium",
+  headless: true,
+  args: ["--disable-gpu", "--no-first-run", "--disable-background-networking", "--disable-component-update",
+    "--disable-sync", "--remote-debugging-port=0", ...(process.getuid?.() === 0 ? ["--no-sandbox"] : [])],
+});
+const port = Number(new URL(browser.wsEndpoint()).port);
+
+try {
+  console.log(`Lighthouse in ${await browser.version()}; scores out of 100`);
+  console.log(["page", "preset", ...CATEGORIES, "seo without robots.txt"].join("\t"));
+  /** @type {string[]} */
+  const faults = [];
+  for (const [name, path] of Object.entries(PAGES)) {
+    for (const [preset, config] of /** @type {const} */ ([["mobile", undefined], ["desktop", desktopConfig]])) {
+      const run = await lighthouse(origin + path, { port, onlyCategories: CATEGORIES, logLevel: "error" }, config);
+      if (!run) throw new Error(`Lighthouse gave nothing for ${path}`);
+      const { categories, audits } = run.lhr;
+      const score = (/** @type {number | null | undefined} */ s) => (s == null ? "-" : String(Math.round(s * 100)));
+      // SEO weighed again with the robots.txt audit left out.
+      const seo = categories["seo"]?.auditRefs.filter((ref) => ref.id !== "robots-txt" && ref.weight > 0) ?? [];
+      const weight = seo.reduce((sum, ref) => sum + ref.weight, 0);
+      const seoAside = seo.reduce((sum, ref) => sum + ref.weight * (audits[ref.id]?.score ?? 1), 0) / weight;
+      console.log([name, preset, ...CATEGORIES.map((c) => score(categories[c]?.score)), score(seoAside)].join("\t"));
+      for (const category of CATEGORIES)
+        for (const ref of categories[category]?.auditRefs ?? []) {
+          const audit = audits[ref.id];
+          if (ref.weight > 0 && audit && audit.score !== null && audit.score < 1)
+            faults.push(`${name}, ${preset}, ${category}: ${ref.id} ${score(audit.score)}: ${audit.title}` +
+              (audit.displayValue ? ` (${audit.displayValue})` : ""));
+        }
+    }
+  }
+  for (const fault of faults) console.log(`  below 100: ${fault}`);
+
+  const markup = await checkMarkup([join(root, "fraction-trainer.html"), join(root, "site", "index.html")]);
+  console.log(`Nu Html Checker: ${markup.length} message(s) beside autocorrect and 'wasm-unsafe-eval'`);
+  for (const message of markup) console.log(`  ${message}`);
+} finally {
+  await browser.close();
+  server.close();
+}
