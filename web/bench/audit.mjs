@@ -7,13 +7,15 @@
 //
 //   node bench/audit.mjs [BUILD-WEB-DIR]
 //
-// Both pages are served from a port of loopback, as a school's server or a
-// USB stick's folder would give them, to Debian's Chromium, headless.
+// Both pages are served from a port of loopback, gzipped where the browser
+// asks for it as a web server's usual setting does, to Debian's Chromium,
+// headless.
 // Lighthouse fetches robots.txt from inside the page, which the page's policy
 // forbids, so its robots.txt audit fails; SEO is also given without it.
 import { readFileSync } from "node:fs";
 import { createServer } from "node:http";
 import { extname, join, resolve } from "node:path";
+import { gzipSync } from "node:zlib";
 import lighthouse, { desktopConfig } from "lighthouse";
 import puppeteer from "puppeteer-core";
 import { checkMarkup } from "../tools/html-checker.mjs";
@@ -30,8 +32,14 @@ const server = createServer((request, response) => {
   const path = new URL(request.url ?? "/", "http://here").pathname.replace(/\/$/, "/index.html");
   try {
     const body = readFileSync(join(root, path.replace(/^\/+/, "")));
-    response.writeHead(200, { "content-type": TYPES[extname(path)] ?? "application/octet-stream" });
-    response.end(body);
+    const type = TYPES[extname(path)] ?? "application/octet-stream";
+    if (/\bgzip\b/.test(String(request.headers["accept-encoding"])) && !type.startsWith("image/")) {
+      response.writeHead(200, { "content-type": type, "content-encoding": "gzip", vary: "accept-encoding" });
+      response.end(gzipSync(body));
+    } else {
+      response.writeHead(200, { "content-type": type });
+      response.end(body);
+    }
   } catch {
     response.writeHead(404).end();
   }

@@ -11,8 +11,14 @@ const MODULE_MARK = "trainer-module ";
 function moduleBytes(): Uint8Array<ArrayBuffer> {
   for (const node of Array.from(document.body.childNodes)) {
     const text = node.nodeType === Node.COMMENT_NODE ? (node.nodeValue ?? "") : "";
-    if (text.startsWith(MODULE_MARK))
-      return Uint8Array.from(atob(text.slice(MODULE_MARK.length)), (c) => c.charCodeAt(0));
+    if (text.startsWith(MODULE_MARK)) {
+      // A plain loop: mapping the string's characters one by one through an
+      // iterator makes a phone's browser busy for a tenth of a second.
+      const binary = atob(text.slice(MODULE_MARK.length));
+      const bytes = new Uint8Array(binary.length);
+      for (let i = 0; i < binary.length; i++) bytes[i] = binary.charCodeAt(i);
+      return bytes;
+    }
   }
   throw new Error("the page carries no module");
 }
@@ -161,7 +167,11 @@ function imports(page: PagePort, memory: Memory): WebAssembly.Imports {
 
 export async function startTrainer(page: PagePort): Promise<Trainer> {
   const memory = new Memory();
-  const { instance } = await WebAssembly.instantiate(moduleBytes(), imports(page, memory));
+  const bytes = moduleBytes();
+  // Decoding and compiling are each a task of their own, so that neither
+  // keeps a slow phone from answering a touch for long.
+  await new Promise((done) => setTimeout(done, 0));
+  const { instance } = await WebAssembly.instantiate(bytes, imports(page, memory));
   const module = instance.exports as unknown as Exports;
   memory.exports = module;
   module._initialize();

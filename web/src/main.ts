@@ -161,6 +161,7 @@ async function start(): Promise<void> {
   );
   let trainer: Trainer;
   try {
+    await frames(0); // the module's start is a task of its own, after these
     trainer = await startTrainer(page);
   } catch {
     cannotRun();
