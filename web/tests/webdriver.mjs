@@ -7,6 +7,7 @@
 // page's policy blocked, and the page's own resource timing lists every
 // request it made, from its start.
 import { spawn } from "node:child_process";
+import { once } from "node:events";
 import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from "node:fs";
 import { createServer } from "node:net";
 import { tmpdir } from "node:os";
@@ -296,10 +297,15 @@ export async function launchWebKit() {
   const env = { ...process.env, DISPLAY: display, XDG_CONFIG_HOME: join(home, "config"),
     XDG_DATA_HOME: join(home, "data"), XDG_CACHE_HOME: join(home, "cache") };
   const driver = spawn("/usr/bin/WebKitWebDriver", [`--port=${port}`], { env, stdio: "ignore" });
-  const stop = () => {
+  // The browser may still be writing its caches as it goes: the home goes
+  // once the driver and the display have stopped, with a few tries.
+  const stop = async () => {
+    const stopped = [driver, xvfb].map((child) =>
+      child.exitCode !== null || child.signalCode !== null ? Promise.resolve() : once(child, "exit"));
     driver.kill();
     xvfb.kill();
-    rmSync(home, { recursive: true, force: true });
+    await Promise.all(stopped);
+    rmSync(home, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
   };
   try {
     const session = new WebDriverSession(`http://127.0.0.1:${port}`);
@@ -329,11 +335,11 @@ export async function launchWebKit() {
       newPage: async () => new Page(session),
       close: async () => {
         await session.call("DELETE", "").catch(() => {});
-        stop();
+        await stop();
       },
     };
   } catch (error) {
-    stop();
+    await stop();
     throw error;
   }
 }
