@@ -5,14 +5,16 @@
 // console: a watch installed in the page with the first script after each
 // load collects errors, rejected promises, console errors and requests the
 // page's policy blocked, and the page's own resource timing lists every
-// request it made, from its start.
+// request it made, from its start. A script to run before the page's own is
+// put into a copy of the page's file.
 import { spawn } from "node:child_process";
 import { once } from "node:events";
-import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from "node:fs";
+import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { createServer } from "node:net";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { setTimeout as sleep } from "node:timers/promises";
+import { fileURLToPath, pathToFileURL } from "node:url";
 
 // WebDriver's codes of the keys the scenarios press by name.
 const KEYS = /** @type {Record<string, string>} */ ({
@@ -150,9 +152,13 @@ function pointerClick(session, kind, x, y) {
 }
 
 class Page {
-  /** @param {WebDriverSession} session */
-  constructor(session) {
+  /** @param {WebDriverSession} session @param {string} scratch a folder for the page's copies */
+  constructor(session, scratch) {
     this.session = session;
+    this.scratch = scratch;
+    /** @type {string[]} scripts to run before the page's own */
+    this.first = [];
+    this.url = "about:blank";
     /** @type {Listeners} */
     this.listeners = { request: [], pageerror: [], console: [] };
     this.keyboard = new Keyboard(session);
@@ -252,24 +258,53 @@ return Promise.resolve((() => { ${body} })()).then((value) => {
    * @param {{ width: number, height: number }} viewport
    */
   async setViewport({ width, height }) {
+    const sizes = () => this.evaluate(() => [innerWidth, innerHeight, outerWidth, outerHeight].join(" "));
     let [addX, addY] = [0, 0];
-    for (let attempt = 0; attempt < 3; attempt++) {
+    for (let attempt = 0; attempt < 5; attempt++) {
       await this.session.call("POST", "/window/rect", { width: width + addX, height: height + addY });
-      const [inner, outer] = await this.evaluate(() => [[innerWidth, innerHeight], [outerWidth, outerHeight]]);
-      if (inner[0] === width && inner[1] === height) return;
-      [addX, addY] = [outer[0] - inner[0], outer[1] - inner[1]];
+      // The page may learn its new size a moment after the window has it:
+      // the sizes are read once two readings a frame apart agree.
+      let said = await sizes();
+      for (let read = 0; read < 20; read++) {
+        await sleep(50);
+        const now = await sizes();
+        if (now === said) break;
+        said = now;
+      }
+      const [innerW = 0, innerH = 0, outerW = 0, outerH = 0] = said.split(" ").map(Number);
+      if (innerW === width && innerH === height) return;
+      [addX, addY] = [outerW - innerW, outerH - innerH];
     }
     const [w, h] = await this.evaluate(() => [innerWidth, innerHeight]);
     throw new Error(`the viewport is ${w} x ${h}, not ${width} x ${height}`);
   }
 
+  /**
+   * Runs `script` before the page's own script from the next load on.
+   * WebDriver cannot, so a page from a file is loaded from a copy with the
+   * script first in its head, where the page's policy lets it run.
+   * @param {string} script
+   */
+  async evaluateOnNewDocument(script) {
+    this.first.push(script);
+  }
+
   /** @param {string} url */
   async goto(url) {
-    await this.session.call("POST", "/url", { url });
+    this.url = url;
+    let load = url;
+    if (this.first.length > 0 && url.startsWith("file:")) {
+      const copy = join(this.scratch, `first-${Date.now()}.html`);
+      const scripts = this.first.map((script) => `<script>${script}</script>`).join("");
+      writeFileSync(copy, readFileSync(fileURLToPath(url), "utf8").replace("<head>", `<head>${scripts}`));
+      load = pathToFileURL(copy).href;
+    }
+    await this.session.call("POST", "/url", { url: load });
     await this.evaluate(() => true); // the watch, at once
   }
 
   async reload() {
+    if (this.first.length > 0) return this.goto(this.url);
     await this.session.call("POST", "/refresh", {});
     await this.evaluate(() => true);
   }
@@ -332,7 +367,7 @@ export async function launchWebKit() {
     const version = `MiniBrowser/${created.capabilities?.browserVersion}`;
     return {
       version: async () => version,
-      newPage: async () => new Page(session),
+      newPage: async () => new Page(session, home),
       close: async () => {
         await session.call("DELETE", "").catch(() => {});
         await stop();
