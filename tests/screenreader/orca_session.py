@@ -35,6 +35,9 @@ QUIET = 1.0        # Orca has finished an answer when it has said nothing for th
 FIRST_WORD = 1.0   # but not before this long after the action,
 LONGEST = 12.0     # and never later than this.
 START_LIMIT = 60.0
+# The flags the page's tests start Chromium with.
+CHROMIUM_FLAGS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "web", "tests",
+                              "chromium-flags.json")
 
 # Orca logs every string it speaks to its "speech" logger; this hook sends
 # each one, with the time Orca spoke it, down a pipe to the harness. Unlike
@@ -334,12 +337,15 @@ class Session:
                         ("extensions.update.enabled", "false")]:
                     f.write("user_pref(%s, %s);\n" % (json.dumps(pref), value))
             return ["firefox-esr", "--no-remote", "--new-instance", "--profile", profile, url]
-        argv = ["chromium", "--force-renderer-accessibility", "--no-first-run",
-                "--disable-background-networking", "--disable-component-update",
-                "--disable-sync", "--disable-gpu", "--user-data-dir=" + profile]
+        # The flags the page's tests start Chromium with, and what Orca
+        # needs besides: the accessibility tree.
+        with open(CHROMIUM_FLAGS, encoding="utf-8") as f:
+            flags = json.load(f)
+        argv = ["chromium", "--force-renderer-accessibility", "--user-data-dir=" + profile]
+        argv += flags["every"]
         # As root Chromium runs only unsandboxed; --test-type keeps it
         # from putting up a bar about that, which takes the focus.
-        argv += ["--no-sandbox", "--test-type"] if os.getuid() == 0 else []
+        argv += flags["asRoot"] + ["--test-type"] if os.getuid() == 0 else []
         return argv + [url]
 
     # ---- listening

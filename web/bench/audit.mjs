@@ -26,6 +26,7 @@ import { parseArgs } from "node:util";
 import { gzipSync } from "node:zlib";
 import lighthouse, { desktopConfig } from "lighthouse";
 import puppeteer from "puppeteer-core";
+import { chromiumFlags } from "../tests/chromium-flags.mjs";
 import { checkMarkup } from "../tools/html-checker.mjs";
 
 const { values, positionals } = parseArgs({ options: { n: { type: "string", default: "3" } }, allowPositionals: true });
@@ -61,8 +62,7 @@ const origin = `http://127.0.0.1:${typeof address === "object" && address ? addr
 const browser = await puppeteer.launch({
   executablePath: "/usr/bin/chromium",
   headless: true,
-  args: ["--disable-gpu", "--no-first-run", "--disable-background-networking", "--disable-component-update",
-    "--disable-sync", "--remote-debugging-port=0", ...(process.getuid?.() === 0 ? ["--no-sandbox"] : [])],
+  args: [...chromiumFlags(), "--remote-debugging-port=0"],
 });
 const port = Number(new URL(browser.wsEndpoint()).port);
 

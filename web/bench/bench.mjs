@@ -17,6 +17,7 @@ import { basename, join, resolve } from "node:path";
 import { parseArgs } from "node:util";
 import { gzipSync } from "node:zlib";
 import puppeteer from "puppeteer-core";
+import { chromiumFlags } from "../tests/chromium-flags.mjs";
 
 const { values, positionals } = parseArgs({
   options: { n: { type: "string", default: "15" }, bare: { type: "string" } },
@@ -37,8 +38,7 @@ const spread = (v) => `${median(v).toFixed(1)} (${Math.min(...v).toFixed(1)}-${M
 const browser = await puppeteer.launch({
   executablePath: "/usr/bin/chromium",
   headless: true,
-  args: ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
-    "--disable-component-update", "--disable-sync"],
+  args: chromiumFlags(),
 });
 
 /** @param {string} file */

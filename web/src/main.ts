@@ -141,7 +141,7 @@ async function start(): Promise<void> {
     byId("message-title"),
     byId("message-text"),
     byId<HTMLButtonElement>("message-ok"),
-    [main, resultsWindow],
+    [main, resultsWindow, byId("voice-bar")],
   );
   const results = new ResultsWindow(
     resultsWindow,

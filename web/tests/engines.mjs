@@ -6,6 +6,7 @@
 // an iPhone or iPad, driven over WebDriver on a private display. Nothing is
 // downloaded: each engine is a Debian package or in the npm lock.
 import puppeteer from "puppeteer-core";
+import { chromiumFlags } from "./chromium-flags.mjs";
 import { launchWebKit } from "./webdriver.mjs";
 
 /** @typedef {"chromium" | "firefox" | "chromium109" | "webkit"} Engine */
@@ -14,9 +15,7 @@ import { launchWebKit } from "./webdriver.mjs";
 /** @type {readonly Engine[]} */
 export const ENGINES = ["chromium", "firefox", "chromium109", "webkit"];
 
-const CHROMIUM_ARGS = ["--disable-gpu", "--no-first-run", "--disable-background-networking",
-  "--disable-component-update", "--disable-sync"];
-if (process.getuid?.() === 0) CHROMIUM_ARGS.push("--no-sandbox");
+const CHROMIUM_ARGS = chromiumFlags();
 
 /**
  * Starts `engine`. The older Puppeteer and the WebDriver one give the part
