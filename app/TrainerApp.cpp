@@ -17,12 +17,13 @@ constexpr int kExitWordsMilliseconds = 3000;
 } // namespace
 
 TrainerApp::TrainerApp(engine::UniformSource* random, ui::SystemSpeech* speech)
-    : trainer_(window_, window_.surface().trainerSurface(), results_, random ? *random : clockRandom_),
+    : trainer_(window_, window_.surface().trainerSurface(), results_,
+               random ? *random : clockRandom_),
       systemSpeech_(speech ? nullptr : ui::platform::makeSystemSpeech()),
       speech_(speech ? *speech : *systemSpeech_), voice_(speech_),
       watch_([this] { pupilActed(); },
-             [this](const frontend::WindowLayout& layout, std::string_view control) {
-                 voice_.focusMoved(layout, control);
+             [this](const frontend::WindowLayout* layout, std::string_view control) {
+                 voice_.focusCame(layout, control);
              }) {
     connectButtons();
     connectVoice();

@@ -42,16 +42,18 @@ void Voice::focusMoved(const WindowLayout& window, std::string_view control) {
         say(focusWords(window, control));
 }
 
-void Voice::focusCame(const WindowLayout& window, std::string_view control) {
-    const bool anotherWindow = &window != focusWindow_;
+void Voice::focusCame(const WindowLayout* window, std::string_view control) {
+    const bool anotherWindow = window != focusWindow_;
     if (!anotherWindow && control == focusControl_)
         return;
-    focusWindow_ = &window;
+    focusWindow_ = window;
     focusControl_ = control;
+    if (!window)
+        return;
     if (anotherWindow)
-        focusMoved(window, "");
+        focusMoved(*window, "");
     if (!control.empty())
-        focusMoved(window, control);
+        focusMoved(*window, control);
 }
 
 std::string focusWords(const WindowLayout& window, std::string_view control) {

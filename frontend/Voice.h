@@ -69,8 +69,10 @@ public:
     // The focus came to `control` of `window` ("" where no control of it
     // holds it), as a face learns of each focus change: said as above, the
     // window first where the focus came from another, nothing where it did
-    // not move.
-    void focusCame(const WindowLayout& window, std::string_view control);
+    // not move. A window of no layout (a message box, which says itself) is
+    // nullptr: nothing is said, and the window the focus comes back to is
+    // said again.
+    void focusCame(const WindowLayout* window, std::string_view control);
 
 private:
     SpeechOutput& speech_;

@@ -55,38 +55,21 @@ bool PupilWatch::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+// Each change is passed on; what has been said already the voice knows.
 void PupilWatch::focusChanged(QWidget* now) {
-    if (!now || now == control_)
+    if (!now)
         return;
     QWidget* window = now->window();
-    const frontend::WindowLayout* layout = layoutOf(window);
-    const bool anotherWindow = window != window_;
-    window_ = window;
-    control_ = now;
-    // A message box says itself; the window the focus comes back to is said
-    // again afterwards.
-    if (!layout)
-        return;
-    if (anotherWindow)
-        focusCame_(*layout, "");
-    if (now != window)
-        focusCame_(*layout, now->objectName().toStdString());
+    focusCame_(layoutOf(window), now == window ? "" : now->objectName().toStdString());
 }
 
 void PupilWatch::windowActivated(QWindow* handle) {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->windowHandle() != handle || window == window_)
+        if (window->windowHandle() != handle)
             continue;
-        window_ = window;
-        const frontend::WindowLayout* layout = layoutOf(window);
-        if (!layout)
-            return;
-        focusCame_(*layout, "");
-        QWidget* focused = QApplication::focusWidget();
-        if (focused && focused != window && window->isAncestorOf(focused) && focused != control_) {
-            control_ = focused;
-            focusCame_(*layout, focused->objectName().toStdString());
-        }
+        const QWidget* focused = QApplication::focusWidget();
+        const bool inside = focused && focused != window && window->isAncestorOf(focused);
+        focusCame_(layoutOf(window), inside ? focused->objectName().toStdString() : "");
         return;
     }
 }

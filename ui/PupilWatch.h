@@ -3,11 +3,10 @@
 // Watches the pupil in every window of the program, for the program's voice:
 // each key, click or touch, before the window acts on it, and each move of
 // the keyboard focus, named by the window's layout and the control's name
-// ("" for the window itself, said first when the focus comes to another
-// window). Only the windows built from a layout are followed.
+// ("" for the window itself). What of it is said, the voice decides
+// (frontend::Voice::focusCame).
 
 #include <QObject>
-#include <QPointer>
 #include <functional>
 #include <string_view>
 
@@ -21,8 +20,9 @@ namespace ui {
 class PupilWatch final : public QObject {
 public:
     using Acted = std::function<void()>;
+    // The window by its layout, nullptr for one of none (a message box).
     using FocusCame =
-        std::function<void(const frontend::WindowLayout& window, std::string_view control)>;
+        std::function<void(const frontend::WindowLayout* window, std::string_view control)>;
 
     // Watches the application object, which must exist, until destroyed.
     PupilWatch(Acted acted, FocusCame focusCame);
@@ -36,8 +36,6 @@ private:
 
     Acted acted_;
     FocusCame focusCame_;
-    QPointer<QWidget> window_;  // the window the focus was last said in
-    QPointer<QWidget> control_; // and the control
 };
 
 } // namespace ui

@@ -87,13 +87,13 @@ TEST(Voice, FocusComingToAnotherWindowSaysTheWindowFirstAndAFocusThatStaysNothin
     frontend::Voice voice(speech);
     const auto& main = frontend::mainWindowLayout();
     const auto& results = frontend::resultsWindowLayout();
-    voice.focusCame(main, "t1"); // heard while off: not said again once on
+    voice.focusCame(&main, "t1"); // heard while off: not said again once on
     voice.toggle();
     speech.calls.clear();
-    voice.focusCame(main, "t1");
-    voice.focusCame(results, "");
-    voice.focusCame(results, "");
-    voice.focusCame(main, "Command2");
+    voice.focusCame(&main, "t1");
+    voice.focusCame(&results, "");
+    voice.focusCame(&results, "");
+    voice.focusCame(&main, "Command2");
     EXPECT_EQ(speech.calls,
               (Calls{"say: Окно Результат.", "say: Окно " + std::string(main.caption) + ".",
                      "say: Шаг 2, кнопка Да."}));

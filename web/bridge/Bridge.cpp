@@ -270,7 +270,7 @@ EMSCRIPTEN_KEEPALIVE void trainer_focusCame(Session* session, const char* window
                                             const char* control) {
     const frontend::WindowLayout& results = frontend::resultsWindowLayout();
     const bool inResults = std::string_view(window) == results.name;
-    session->voice.focusCame(inResults ? results : frontend::mainWindowLayout(), control);
+    session->voice.focusCame(inResults ? &results : &frontend::mainWindowLayout(), control);
     if (inResults)
         session->voice.say(session->results.takeAloud());
 }
