@@ -2,6 +2,9 @@
 
 #include "Fakes.h"
 #include "engine/ExerciseDrawing.h"
+#include "engine/Steps.h"
+
+#include <sstream>
 
 namespace {
 
@@ -47,6 +50,46 @@ TEST(DrawExample, SignFollowsTheIdForEveryExample) {
         const std::string sign = engine::isSubtraction(id) ? "text -" : "text +";
         EXPECT_EQ(surface.ops[7], sign) << "id " << id;
         EXPECT_EQ(surface.ops[18], sign) << "id " << id;
+    }
+}
+
+// A face with no room for the whole window shows only the drawing's area:
+// every example and its whole solution must lie within it. A text's box is
+// reckoned generously: a line 1.2 times its size high, each character 0.6.
+TEST(DrawExample, EveryExampleAndItsSolutionLieWithinTheDrawingArea) {
+    const engine::SurfaceArea a = engine::kDrawingArea;
+    for (int id = 1; id <= 21; ++id) {
+        fakes::RecordingSurface surface;
+        const engine::TrainerState state = fakes::loaded(id);
+        engine::drawExample(state, surface);
+        for (int k = 1; k <= 7; ++k)
+            engine::drawStep(state, k, surface);
+        double twipsHigh = 0;
+        int x = 0, y = 0;
+        const auto inside = [&](int left, int top, int right, int bottom) {
+            return left >= a.left && top >= a.top && right <= a.left + a.width &&
+                   bottom <= a.top + a.height;
+        };
+        for (const std::string& op : surface.ops) {
+            std::istringstream in(op);
+            std::string kind;
+            in >> kind;
+            if (kind == "font") {
+                double points = 0;
+                in >> points;
+                twipsHigh = points * 20;
+            } else if (kind == "point") {
+                in >> x >> y;
+            } else if (kind == "text") {
+                const int wide = static_cast<int>((op.size() - 5) * 0.6 * twipsHigh);
+                EXPECT_TRUE(inside(x, y, x + wide, y + static_cast<int>(1.2 * twipsHigh)))
+                    << "example " << id << ": " << op << " at " << x << " " << y;
+            } else if (kind == "line") {
+                int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+                in >> x1 >> y1 >> x2 >> y2;
+                EXPECT_TRUE(inside(x1, y1, x2, y2)) << "example " << id << ": " << op;
+            }
+        }
     }
 }
 

@@ -6,7 +6,7 @@
 // in the browser); and what a pupil sees and hears, read in the layout's
 // control names.
 import assert from "node:assert/strict";
-import { existsSync } from "node:fs";
+import { existsSync, readFileSync } from "node:fs";
 import { after, before, describe } from "node:test";
 import { fileURLToPath, pathToFileURL } from "node:url";
 import { launch } from "./engines.mjs";
@@ -21,8 +21,24 @@ export { launch };
 const file = fileURLToPath(new URL("../../build-web/fraction-trainer.html", import.meta.url));
 const PAGE = pathToFileURL(file).href;
 
+// What the page was made from: the layout tables as page-data printed them.
+/** @type {{ windows: Array<{ name: string, width: number, height: number, controls: Array<{
+ *   name: string, kind: string, left: number, top: number, width: number, height: number,
+ *   tab: number, selected: boolean, container: string | null }> }> }} */
+export const PAGE_DATA = JSON.parse(
+  existsSync(file) ? readFileSync(new URL("../../build-web/obj/page-data.json", import.meta.url), "utf8") : "null",
+) ?? { windows: [] };
+const main = PAGE_DATA.windows[0];
+
 // Desktop size: the layout's client area, one CSS pixel to one layout pixel.
-export const LAYOUT = { width: 706, height: 487 };
+export const LAYOUT = { width: main?.width ?? 0, height: main?.height ?? 0 };
+
+// The main window's controls in the order Tab visits them, the option
+// group once, at its checked option.
+export const TAB_STOPS = (main?.controls ?? [])
+  .filter((c) => c.tab >= 0 && (c.kind !== "optionButton" || c.selected))
+  .sort((a, b) => a.tab - b.tab)
+  .map((c) => c.name);
 
 // Long enough for a slow start of the module; what the page does on a key or
 // a click it does at once.

@@ -13,10 +13,12 @@
  *   left: number, top: number, width: number, height: number, tab: number, font: Font,
  *   fill: string | null, text: string | null, align: string, border: boolean,
  *   selected: boolean, description: string | null, labelledBy: string | null,
- *   stack: number, step: number }} Control
+ *   stack: number, step: number, role: string, order: number, row: number, column: number }} Control
  * @typedef {{ name: string, caption: string, width: number, height: number, left: number,
  *   top: number, icon: string | null, picture: string | null, fill: string | null,
- *   drawingColour: string | null, firstFocus: string | null, controls: Control[] }} Window
+ *   drawingColour: string | null, firstFocus: string | null, drawingRow: number,
+ *   drawingArea: { left: number, top: number, width: number, height: number } | null,
+ *   controls: Control[] }} Window
  * @typedef {{ number: number, answerBox: string | null, confirmButton: string | null,
  *   echoLabel: string | null, verdictLabel: string | null }} Step
  * @typedef {{ windows: Window[], steps: Step[], words: Record<string, string> }} PageData
@@ -42,66 +44,57 @@ function attrs(attributes) {
 const SYSTEM_TEXT = "#000000";
 
 /**
- * Where a control of the main window stands when the controls flow in one
- * column: grid row and columns. The step rows come from the step table (a
- * step's caption is the label that names its box), the counters are the
- * labels of no step, and the other controls keep their places above or
- * below the steps.
- * @param {Window} window @param {Step[]} steps
- */
-function flowPlaces(window, steps) {
-  /** @type {Map<string, string>} */
-  const places = new Map();
-  const full = (/** @type {number} */ row) => `${row} / 1 / auto / -1`;
-  const firstStepTop = Math.min(
-    ...window.controls.filter((c) => c.kind === "textBox").map((c) => c.top),
-  );
-  /** @type {Map<string, number>} each step control's column */
-  const inStep = new Map();
-  for (const step of steps) {
-    const box = window.controls.find((c) => c.name === step.answerBox);
-    if (box?.labelledBy) inStep.set(box.labelledBy, 0);
-    [step.answerBox, step.confirmButton, step.echoLabel, step.verdictLabel].forEach((name, i) => {
-      if (name) inStep.set(name, i + 1);
-    });
-  }
-  const rest = window.controls.filter((c) => !c.container && !inStep.has(c.name));
-  // The caption, what stands above the steps, the example's drawing, the
-  // counters (the labels of no step), the steps, what stands below them.
-  let row = 2;
-  for (const c of rest.filter((c) => c.kind !== "label" && c.top < firstStepTop)) places.set(c.name, full(row++));
-  places.set(DRAWING_PLACE, full(row++));
-  let column = 0;
-  for (const c of rest.filter((c) => c.kind === "label")) places.set(c.name, `${row} / ${++column}`);
-  row++;
-  for (const step of steps) {
-    const box = window.controls.find((c) => c.name === step.answerBox);
-    if (!box) continue;
-    if (box.labelledBy) places.set(box.labelledBy, full(row++));
-    [step.answerBox, step.confirmButton, step.echoLabel, step.verdictLabel].forEach((name, i) => {
-      if (name) places.set(name, `${row} / ${i + 1}`);
-    });
-    row++;
-  }
-  for (const c of rest.filter((c) => c.kind !== "label" && c.top >= firstStepTop)) places.set(c.name, full(row++));
-  return places;
-}
-
-// The key under which flowPlaces gives the drawing's place.
-const DRAWING_PLACE = " drawing";
-
-/**
- * In a window of captions and their values, flowing in two columns: a label
- * that is neither a value nor named by one takes a row of its own.
+ * Where each control stands when the controls flow in one column: the main
+ * window's rows and columns as the layout gives them (column 0 spans the
+ * row); in a window of captions and their values, flowing in two columns, a
+ * label that is neither takes a row of its own.
  * @param {Window} window
  */
-function pairPlaces(window) {
-  const named = new Set(window.controls.map((c) => c.labelledBy));
+function columnPlaces(window) {
+  /** @type {(row: number, column: number) => string} */
+  const area = (row, column) => (column ? `${row} / ${column}` : `${row} / 1 / auto / -1`);
   return new Map(
     window.controls
-      .filter((c) => !c.labelledBy && !named.has(c.name))
-      .map((c) => [c.name, "auto / 1 / auto / -1"]),
+      .filter((c) => c.row > 0 || (window.drawingArea === null && c.role === "text"))
+      .map((c) => [c.name, c.row > 0 ? area(c.row, c.column) : "auto / 1 / auto / -1"]),
   );
+}
+
+/**
+ * The figures the style sheet is written with, {{name}} in page.css: the
+ * window's size, where the results window opens over it, the part of the
+ * drawing a small screen shows, and the counters' foot, below which the
+ * voice's button stands at the window's edge.
+ * @param {Window} main @param {Window} results
+ */
+function cssFigures(main, results) {
+  const drawn = main.drawingArea;
+  if (!drawn) throw new Error("render-page: the main window has no drawing area");
+  const counters = main.controls.filter((c) => c.role === "text" && c.step === 0 && !c.container);
+  return {
+    mainWidth: main.width,
+    mainHeight: main.height,
+    pictureWidth: main.width + 1,
+    pictureHeight: main.height + 1,
+    resultsLeft: results.left - main.left,
+    resultsTop: results.top - main.top,
+    resultsWidth: results.width,
+    resultsHeight: results.height,
+    drawingLeft: drawn.left,
+    drawingTop: drawn.top,
+    drawingWidth: drawn.width,
+    drawingHeight: drawn.height,
+    countersBottom: Math.max(...counters.map((c) => c.top + c.height)),
+  };
+}
+
+/** @param {string} css @param {Record<string, number>} figures */
+function withFigures(css, figures) {
+  return css.replace(/\{\{(\w+)\}\}/g, (_, name) => {
+    const figure = figures[name];
+    if (figure === undefined) throw new Error(`render-page: page.css asks for {{${name}}}, which the layout does not give`);
+    return String(figure);
+  });
 }
 
 /**
@@ -144,53 +137,16 @@ function controlMarkup(window, c, place, children, isValue) {
 }
 
 /**
- * The window's controls in the order of its Tab chain: each control that
- * takes the focus in its turn (an option button by its frame), a step's
- * caption just before its box, its echo and verdict just after its «Да»,
- * and the labels of no step (the counters) first.
- * @param {Window} window @param {Step[]} steps
- */
-function inTabOrder(window, steps) {
-  const top = window.controls.filter((c) => !c.container);
-  const byName = new Map(window.controls.map((c) => [c.name, c]));
-  /** @type {Map<string, string[]>} the labels that go after a button */
-  const after = new Map();
-  for (const step of steps)
-    if (step.confirmButton) after.set(step.confirmButton, [step.echoLabel, step.verdictLabel].filter((n) => n !== null));
-  const chain = window.controls.filter((c) => c.tab >= 0).sort((a, b) => a.tab - b.tab);
-  const placed = new Set([...after.values()].flat());
-  for (const c of chain) if (c.labelledBy) placed.add(c.labelledBy);
-  /** @type {Control[]} */
-  const order = top.filter((c) => c.kind === "label" && !placed.has(c.name));
-  const put = (/** @type {Control | undefined} */ c) => {
-    if (c && !order.includes(c)) order.push(c);
-  };
-  for (const c of chain) {
-    const own = c.container ? byName.get(c.container) : c;
-    if (own?.labelledBy) put(byName.get(own.labelledBy));
-    put(own);
-    for (const name of after.get(c.name) ?? []) put(byName.get(name));
-  }
-  for (const c of top) put(c);
-  return order;
-}
-
-/**
+ * The window's controls, its own in the order they stand (which Tab and a
+ * screen reader follow), each frame's within it.
  * @param {Window} window @param {Map<string, string>} places
- * @param {Control[]} [order] the window's own controls in the order to write them
  */
-function controlsMarkup(window, places, order = window.controls.filter((c) => !c.container)) {
-  const values = new Set(window.controls.map((c) => c.labelledBy).filter(Boolean));
-  const valueLabels = new Set(
-    window.controls.filter((c) => c.kind === "label" && c.labelledBy).map((c) => c.name),
-  );
+function controlsMarkup(window, places) {
+  const order = window.controls.filter((c) => !c.container).sort((a, b) => a.order - b.order);
   /** @type {(container: string | null) => string} */
   const within = (container) =>
     (container === null ? order : window.controls.filter((c) => c.container === container))
-      .map((c) =>
-        controlMarkup(window, c, places.get(c.name), within(c.name),
-          valueLabels.has(c.name) || (window.name !== "Form1" && c.caption === "" && !values.has(c.name))),
-      )
+      .map((c) => controlMarkup(window, c, places.get(c.name), within(c.name), c.role === "value"))
       .join("");
   const descriptions = window.controls
     .filter((c) => c.description)
@@ -229,7 +185,7 @@ export function renderPage(data, assets, script, options) {
   const [main, results] = data.windows;
   if (!main || !results) throw new Error("render-page: the page data holds no windows");
   const words = data.words;
-  const places = flowPlaces(main, data.steps);
+  const places = columnPlaces(main);
   const icon = (/** @type {string | null} */ name) => `data:image/png;base64,${assets.icons[name ?? ""] ?? ""}`;
   const font = (/** @type {string} */ family, /** @type {string} */ b64, /** @type {string} */ more) =>
     `@font-face{font-family:"${family}";src:url(data:font/woff2;base64,${b64}) format("woff2");${more}font-display:block}`;
@@ -237,7 +193,7 @@ export function renderPage(data, assets, script, options) {
     font("Trainer Sans", assets.fonts.regular, "font-weight:400;") +
     font("Trainer Sans", assets.fonts.bold, "font-weight:700;") +
     font("Trainer Serif", assets.fonts.serif, "font-style:italic;") +
-    assets.css.replace(/\/\*[\s\S]*?\*\//g, "").replace(/\s*\n\s*/g, "");
+    withFigures(assets.css.replace(/\/\*[\s\S]*?\*\//g, ""), cssFigures(main, results)).replace(/\s*\n\s*/g, "");
   const live = (/** @type {string} */ id) =>
     `<div id="${id}-1" class="sr" role="status" aria-live="polite" aria-atomic="true"></div>` +
     `<div id="${id}-2" class="sr" role="status" aria-live="polite" aria-atomic="true"></div>`;
@@ -269,13 +225,13 @@ export function renderPage(data, assets, script, options) {
 <div id="voice-bar" class="voice-bar"><button id="voice" type="button" class="plain-button" aria-pressed="false" aria-keyshortcuts="F3">${SPEAKER_ICON}<span class="voice-word">${escape(words["voiceButton"] ?? "")}</span> <span>F3</span></button><p id="voice-note" class="voice-note" hidden></p></div>
 <main id="Form1" class="window main" style="--ink:${main.drawingColour ?? SYSTEM_TEXT}" aria-labelledby="Form1-title">
 <h1 id="Form1-title" style="grid-area:1 / 1 / auto / -1">${escape(main.caption)}</h1>
-${pictureMarkup(assets.picture, main.width + 1, main.height + 1)}<div class="surface-box" style="grid-area:${places.get(DRAWING_PLACE)}"><svg id="Form1-surface" class="surface" data-control="surface" role="img" aria-label="${escape(words["drawingName"] ?? "")}" aria-describedby="Form1-surface-words" viewBox="0 0 ${main.width} ${main.height}"><g id="Form1-drawing"></g></svg></div><span id="Form1-surface-words" hidden>${escape(words["nothingDrawn"] ?? "")}</span>
-${controlsMarkup(main, places, inTabOrder(main, data.steps))}
+${pictureMarkup(assets.picture, main.width + 1, main.height + 1)}<div class="surface-box" style="grid-area:${main.drawingRow} / 1 / auto / -1"><svg id="Form1-surface" class="surface" data-control="surface" role="img" aria-label="${escape(words["drawingName"] ?? "")}" aria-describedby="Form1-surface-words" viewBox="0 0 ${main.width} ${main.height}"><g id="Form1-drawing"></g></svg></div><span id="Form1-surface-words" hidden>${escape(words["nothingDrawn"] ?? "")}</span>
+${controlsMarkup(main, places)}
 </main>
 ${live("speech")}
 <section id="Form2" class="window results" role="dialog" aria-labelledby="Form2-title" tabindex="-1" style="--bg:${results.fill ?? "#ffffff"}" hidden>
 <div class="titlebar"><img src="${icon(results.icon)}" alt=""><h2 id="Form2-title" class="title">${escape(results.caption)}</h2><button id="Form2-close" type="button" class="close" aria-label="${escape(words["close"] ?? "")}">✕</button></div>
-<div id="Form2-client" class="client" tabindex="0" role="group" aria-labelledby="Form2-title" aria-describedby="${results.controls.map((c) => `${results.name}-${c.name}`).join(" ")}">${controlsMarkup(results, pairPlaces(results))}</div>
+<div id="Form2-client" class="client" tabindex="0" role="group" aria-labelledby="Form2-title" aria-describedby="${results.controls.map((c) => `${results.name}-${c.name}`).join(" ")}">${controlsMarkup(results, columnPlaces(results))}</div>
 ${live("Form2-speech")}
 </section>
 <div id="message" hidden><div class="box" role="alertdialog" aria-modal="true" aria-labelledby="message-title" aria-describedby="message-text">
