@@ -30,7 +30,9 @@
 #include "frontend/Voice.h"
 
 // The page's side of the ports: functions the page hands the module when it
-// starts it, in four groups named as the page's objects are.
+// starts it, in four groups named as the page's objects are. These and the
+// exports below are listed in module-interface.json, and the page is made only
+// where the module agrees with the list.
 #define FROM_PAGE(group, name) __attribute__((import_module(group), import_name(name)))
 extern "C" {
 FROM_PAGE("page", "setCaption") void page_setCaption(const char* control, const char* text);

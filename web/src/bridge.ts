@@ -56,7 +56,8 @@ export interface Trainer {
   end(): void;
 }
 
-// What the module exports (bridge/Bridge.cpp), by its C names. Strings cross
+// What the module exports (bridge/Bridge.cpp, listed in
+// bridge/module-interface.json), by its C names. Strings cross
 // as addresses of NUL-terminated UTF-8 in the module's memory.
 interface Exports {
   memory: WebAssembly.Memory;
@@ -75,7 +76,7 @@ interface Exports {
 }
 
 // The module's memory as text: strings read from it and written into it.
-class Memory {
+export class Memory {
   private readonly decoder = new TextDecoder();
   private readonly encoder = new TextEncoder();
   exports!: Exports;
@@ -111,8 +112,10 @@ class Memory {
   }
 }
 
-// The page's side of the module's imports, by the names Bridge.cpp gives them.
-function imports(page: PagePort, memory: Memory): WebAssembly.Imports {
+// The page's side of the module's imports, by the names Bridge.cpp gives them
+// (bridge/module-interface.json lists them; the page is made only where they
+// agree).
+export function pageImports(page: PagePort, memory: Memory): WebAssembly.Imports {
   const text = (address: number): string => memory.read(address);
   const { drawing, results, voice } = page;
   return {
@@ -171,7 +174,7 @@ export async function startTrainer(page: PagePort): Promise<Trainer> {
   // Decoding and compiling are each a task of their own, so that neither
   // keeps a slow phone from answering a touch for long.
   await new Promise((done) => setTimeout(done, 0));
-  const { instance } = await WebAssembly.instantiate(bytes, imports(page, memory));
+  const { instance } = await WebAssembly.instantiate(bytes, pageImports(page, memory));
   const module = instance.exports as unknown as Exports;
   memory.exports = module;
   module._initialize();

@@ -12,6 +12,7 @@ import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
 import { parseArgs } from "node:util";
+import { checkModuleInterface } from "./module-interface.mjs";
 import { renderPage } from "./render-page.mjs";
 
 const here = dirname(fileURLToPath(import.meta.url));
@@ -33,8 +34,9 @@ const need = (/** @type {string | undefined} */ value, /** @type {string} */ nam
 const root = need(args.root, "root");
 const out = need(args.out, "out");
 
-// The last browsers of Windows 7 and 8.1, and the oldest Safari still in use.
-const targets = ["chrome109", "firefox115", "safari15"];
+// The oldest browsers the page is made for, as the module is.
+const oldest = JSON.parse(readFileSync(join(web, "browser-targets.json"), "utf8"));
+const targets = ["chrome", "firefox", "safari"].map((name) => `${name}${oldest[name]}`);
 
 /**
  * @param {string} entry
@@ -74,18 +76,7 @@ const assets = {
     "icon-results-32": base64(join(root, "ui", "resources", "icon-results-32.png")),
   },
 };
-// The module may import nothing but the page's ports and the three things
-// the page gives the C library: anything else is a symbol that the link left
-// undefined, and the page would not start.
-const systemImports = [
-  "env.emscripten_notify_memory_growth",
-  "wasi_snapshot_preview1.clock_time_get",
-  "wasi_snapshot_preview1.proc_exit",
-];
-const undefinedSymbols = WebAssembly.Module.imports(new WebAssembly.Module(Buffer.from(assets.module, "base64")))
-  .map((i) => `${i.module}.${i.name}`)
-  .filter((name) => !/^(page|drawing|results|speech)\./.test(name) && !systemImports.includes(name));
-if (undefinedSymbols.length) throw new Error(`make-page: the module needs ${undefinedSymbols.join(", ")}`);
+await checkModuleInterface(web, Buffer.from(assets.module, "base64"));
 const script = await bundle("src/main.ts");
 
 mkdirSync(join(out, "site"), { recursive: true });
