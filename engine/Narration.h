@@ -77,9 +77,12 @@ inline constexpr const char* kNoVoiceWords =
 // Said aloud as "Выход" ends the work, where the voice is on.
 inline constexpr const char* kExitWords = "Работа закончена.";
 
-// The page's own words: what it says where the browser runs no script or no
-// WebAssembly, what it says once the work has been ended with "Выход", and
-// the captions of its own buttons.
+// The words of a face that runs inside another program, a browser today:
+// what it says where that program cannot run the trainer, what it says once
+// "Выход" has ended the work and the face stays open, and the captions of the
+// buttons it draws itself where no window system gives them. They are the
+// trainer's like every word a pupil reads or hears, so that any such face
+// says them alike.
 inline constexpr const char* kNeedsScriptWords =
     "Тренажёру нужен JavaScript: включите его в настройках браузера и откройте страницу снова.";
 inline constexpr const char* kNeedsWebAssemblyWords =
