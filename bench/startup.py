@@ -31,7 +31,6 @@ Needs Xvfb, dbus-daemon, python3-xlib, and valgrind for --callgrind.
 """
 
 import argparse
-import ctypes
 import json
 import os
 import re
@@ -44,20 +43,17 @@ import sys
 import tempfile
 import time
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
+from private_display import PrivateDisplay, parent_of, terminate  # noqa: E402
+
 try:
     from Xlib import X, Xatom, display as xdisplay, error as xerror
     from Xlib.ext import damage
 except ImportError:
     sys.exit("startup.py: needs python3-xlib (apt-get install python3-xlib)")
 
-libc = ctypes.CDLL(None, use_errno=True)
-PR_SET_PDEATHSIG, PR_SET_CHILD_SUBREAPER = 1, 36
 SECOND = 1_000_000_000
-
-
-def die_with_parent():
-    # Xvfb and the bus go down even if the harness is killed outright.
-    libc.prctl(PR_SET_PDEATHSIG, signal.SIGKILL, 0, 0, 0)
 
 
 def cpu_ns(pid):
@@ -80,15 +76,6 @@ def vm_hwm_mib(pid):
     return None
 
 
-def parent_of(pid):
-    try:
-        with open(f"/proc/{pid}/stat") as f:
-            stat = f.read()
-        return int(stat[stat.rindex(")") + 2:].split()[1])
-    except (OSError, ValueError):
-        return 0
-
-
 def descends_from(pid, ancestor):
     for _ in range(32):
         if pid == ancestor:
@@ -99,63 +86,21 @@ def descends_from(pid, ancestor):
     return False
 
 
-def children():
-    """Our own children, orphans that were handed to us included (from each
-    process's parent: /proc/PID/task/TID/children is not in every kernel)."""
-    me = os.getpid()
-    return {int(d) for d in os.listdir("/proc") if d.isdigit() and parent_of(int(d)) == me}
-
-
 def wait_exit(pidfd, seconds):
     return bool(select.select([pidfd], [], [], seconds)[0])
-
-
-def read_line(fd, seconds, what):
-    """One line from a pipe that a helper writes when it is ready."""
-    data, end = b"", time.monotonic() + seconds
-    while not data.endswith(b"\n"):
-        if not select.select([fd], [], [], max(0, end - time.monotonic()))[0]:
-            raise RuntimeError(f"{what} did not start within {seconds} s")
-        chunk = os.read(fd, 256)
-        if not chunk:
-            raise RuntimeError(f"{what} did not start")
-        data += chunk
-    return data.decode().strip()
 
 
 class Bench:
     def __init__(self, a):
         self.a = a
         self.tmp = tempfile.mkdtemp(prefix="startup.")
-        self.helpers = []  # Xvfb and the bus, stopped last
+        self.session = PrivateDisplay(bus=True, folder=self.tmp)  # stopped last
         self.app = None    # (Popen, pidfd) of the run in progress
         self.x = None
-        libc.prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
-
-    def helper(self, argv, name):
-        """Starts Xvfb or the bus; returns the line it prints when ready."""
-        r, w = os.pipe()
-        log = open(os.path.join(self.tmp, name + ".log"), "wb")
-        argv = [arg.replace("{fd}", str(w)) for arg in argv]
-        p = subprocess.Popen(argv, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
-                             pass_fds=(w,), preexec_fn=die_with_parent, start_new_session=True)
-        self.helpers.append(p)
-        os.close(w)
-        try:
-            return read_line(r, 20, name)
-        finally:
-            os.close(r)
 
     def start(self):
-        # -displayfd: Xvfb picks a free display number and writes it when it
-        # accepts clients.
-        number = self.helper(["Xvfb", "-displayfd", "{fd}", "-screen", "0", "1280x1024x24",
-                              "-nolisten", "tcp"], "xvfb")
-        self.display = ":" + number
-        bus = self.helper(["dbus-daemon", "--session", "--nofork", "--nopidfile",
-                           "--address=unix:path=" + os.path.join(self.tmp, "bus"),
-                           "--print-address={fd}"], "bus")
-        x = self.x = xdisplay.Display(self.display)
+        self.session.start()
+        x = self.x = xdisplay.Display(self.session.env["DISPLAY"])
         x.set_error_handler(lambda *_: None)  # a window may go before we look at it
         if not x.has_extension("DAMAGE"):
             raise RuntimeError("the X server has no DAMAGE extension")
@@ -168,17 +113,10 @@ class Bench:
         self.DAMAGE_NOTIFY = x.extension_event.DamageNotify
         x.sync()
 
-        home = os.path.join(self.tmp, "home")
         env = dict(os.environ)
         for k in ("WAYLAND_DISPLAY", "SESSION_MANAGER", "XAUTHORITY", "DESKTOP_STARTUP_ID"):
             env.pop(k, None)
-        env.update(DISPLAY=self.display, QT_QPA_PLATFORM="xcb", DBUS_SESSION_BUS_ADDRESS=bus,
-                   XDG_RUNTIME_DIR=os.path.join(self.tmp, "runtime"), HOME=home,
-                   XDG_CONFIG_HOME=os.path.join(home, ".config"),
-                   XDG_CACHE_HOME=os.path.join(home, ".cache"),
-                   XDG_DATA_HOME=os.path.join(home, ".local/share"))
-        for d in ("runtime", "home/.config", "home/.cache", "home/.local/share"):
-            os.makedirs(os.path.join(self.tmp, d), mode=0o700, exist_ok=True)
+        env.update(self.session.env, QT_QPA_PLATFORM="xcb")
         for kv in self.a.env:
             k, eq, v = kv.partition("=")
             if eq:
@@ -341,42 +279,11 @@ class Bench:
         if self.app is not None:
             p, pidfd = self.app
             # Until the leader is reaped its PID and group id stay ours.
-            for sig in (signal.SIGTERM, signal.SIGKILL):
-                try:
-                    os.killpg(p.pid, sig)
-                except ProcessLookupError:
-                    pass
-                if wait_exit(pidfd, 3):
-                    break
-            try:
-                os.killpg(p.pid, signal.SIGKILL)  # members that outlived the leader
-            except ProcessLookupError:
-                pass
+            terminate(p.pid, 3, group=True)
             p.wait()
             os.close(pidfd)
             self.app = None
-        keep = {h.pid for h in self.helpers}
-        for _ in range(8):  # stopping one orphan may orphan its own children
-            orphans = children() - keep
-            if not orphans:
-                break
-            for pid in orphans:
-                try:
-                    fd = os.pidfd_open(pid)
-                except ProcessLookupError:
-                    continue
-                for sig in (signal.SIGTERM, signal.SIGKILL):
-                    try:
-                        signal.pidfd_send_signal(fd, sig)
-                    except ProcessLookupError:
-                        pass
-                    if wait_exit(fd, 2):
-                        break
-                os.close(fd)
-                try:
-                    os.waitpid(pid, 0)
-                except ChildProcessError:
-                    pass
+        self.session.stop_strays()
 
     def close(self):
         try:
@@ -384,14 +291,7 @@ class Bench:
         finally:
             if self.x is not None:
                 self.x.close()
-            for h in reversed(self.helpers):
-                if h.poll() is None:
-                    h.terminate()
-                    try:
-                        h.wait(5)
-                    except subprocess.TimeoutExpired:
-                        h.kill()
-                        h.wait()
+            self.session.stop()
             if self.a.keep:
                 print(f"startup.py: logs kept in {self.tmp}", file=sys.stderr)
             else:

@@ -14,9 +14,13 @@ import re
 import subprocess
 import sys
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools"))
+from debian_fonts import LIBERATION  # noqa: E402
+
 FACES = {  # the faces the Wine prefix stands in for Arial
-    False: "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
-    True: "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf",
+    False: str(LIBERATION / "LiberationSans-Regular.ttf"),
+    True: str(LIBERATION / "LiberationSans-Bold.ttf"),
 }
 VERDICTS = ["- верно", "- ошибка"]
 NUMBERS = [str(n) for n in range(22)]

@@ -11,21 +11,13 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:?usage: check.sh BUILD_DIR}" && pwd)
 
-xvfb_pid=
-cleanup() {
-  WINEPREFIX="$build/wine" timeout 30 wineserver -k 2>/dev/null || true
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-  [ -z "$xvfb_pid" ] || wait "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
+# The checks start over on a display of their own, the first free one, gone when they end.
+if [ -z "${WINDOWS_CHECKS_DISPLAY:-}" ]; then
+  export WINDOWS_CHECKS_DISPLAY=private
+  exec /usr/bin/python3 "$here/../../tools/private_display.py" --screen 1024x768x24 -- bash "$here/check.sh" "$build"
+fi
+trap 'WINEPREFIX="$build/wine" timeout 30 wineserver -k 2>/dev/null || true' EXIT
 trap 'exit 130' INT TERM
-
-# A display of our own: the number is the first free one, told by Xvfb.
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null & echo "pid $!")
-read -r -t 10 line <&3 || { echo "check.sh: Xvfb did not start" >&2; exit 1; }
-xvfb_pid=${line#pid }
-read -r -t 20 display <&3 || { echo "check.sh: Xvfb gave no display" >&2; exit 1; }
-export DISPLAY=":$display"
 
 # The tests' prefix, made once per build, and the faces the tests draw with.
 if [ ! -f "$build/wine/system.reg" ]; then

@@ -11,16 +11,20 @@ import sys
 
 from fontTools.ttLib import TTFont
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools"))
+from debian_fonts import LIBERATION  # noqa: E402
+
 FACES = {
     "Arial": {
-        "Regular": "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
-        "Bold": "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf",
-        "Italic": "/usr/share/fonts/truetype/liberation2/LiberationSans-Italic.ttf",
-        "Bold Italic": "/usr/share/fonts/truetype/liberation2/LiberationSans-BoldItalic.ttf",
+        "Regular": LIBERATION / "LiberationSans-Regular.ttf",
+        "Bold": LIBERATION / "LiberationSans-Bold.ttf",
+        "Italic": LIBERATION / "LiberationSans-Italic.ttf",
+        "Bold Italic": LIBERATION / "LiberationSans-BoldItalic.ttf",
     },
     "Microsoft Sans Serif": {
-        "Regular": "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
-        "Bold": "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf",
+        "Regular": LIBERATION / "LiberationSans-Regular.ttf",
+        "Bold": LIBERATION / "LiberationSans-Bold.ttf",
     },
 }
 

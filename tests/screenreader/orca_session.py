@@ -19,7 +19,6 @@ After each action it waits until Orca has been quiet for a moment (bounded).
 Everything it starts is stopped again, by process id, however the run ends.
 """
 import argparse
-import ctypes
 import json
 import os
 import re
@@ -30,6 +29,10 @@ import sys
 import tempfile
 import threading
 import time
+
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+from private_display import Failure, PrivateDisplay  # noqa: E402
 
 QUIET = 1.0        # Orca has finished an answer when it has said nothing for this long,
 FIRST_WORD = 1.0   # but not before this long after the action,
@@ -57,12 +60,6 @@ if not getattr(_log, "harness_pipe", None):
     _log.addHandler(_Pipe())
 '''
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?(?: \{.*\})?$", re.S)
-
-_libc = ctypes.CDLL(None, use_errno=True)
-
-
-class Failure(Exception):
-    pass
 
 
 class Stop(BaseException):
@@ -124,22 +121,9 @@ class Step:
 class Session:
     def __init__(self, argv, title=None, web=None, lang="ru_RU.UTF-8", keep=None):
         self.argv, self.title, self.web, self.lang, self.keep = argv, title, web, lang, keep
-        self.procs, self.steps, self.end, self.tmp = [], [], float("inf"), None
+        self.steps, self.end, self.tmp, self.display = [], float("inf"), None, None
 
     # ---- processes
-    def start(self, name, argv, env=None, pipe=False, pass_fds=(), cwd=None):
-        log = open(os.path.join(self.logs, name + ".log"), "ab")
-        out = subprocess.PIPE if pipe else log
-        # Should the harness be killed outright, what it started still goes.
-        p = subprocess.Popen(["setpriv", "--pdeathsig", "TERM", "--"] + argv,
-                             env=env or self.env, stdin=subprocess.DEVNULL, stdout=out,
-                             stderr=subprocess.STDOUT if pipe else log, pass_fds=pass_fds,
-                             cwd=cwd or self.tmp, start_new_session=True)
-        p.name = name
-        self.procs.append(p)
-        log.close()
-        return p
-
     def run(self, argv, timeout=20, stdin=b"", env=None):
         """A short command; on time-out its whole process group goes."""
         p = subprocess.Popen(argv, env=env or self.env, stdin=subprocess.PIPE,
@@ -157,29 +141,6 @@ class Session:
             raise Failure("%s failed: %s" % (" ".join(argv), err.decode(errors="replace").strip()))
         return out.decode("utf-8", "replace").strip()
 
-    def stop_all(self):
-        for p in reversed(self.procs):
-            for sig, grace in ((signal.SIGTERM, 5), (signal.SIGKILL, 5)):
-                try:
-                    os.killpg(p.pid, sig)
-                    p.wait(grace)
-                    break
-                except (ProcessLookupError, subprocess.TimeoutExpired):
-                    pass
-        # What left its process group and lost its parent came back to us
-        # (we are a subreaper): stop it too, a generation at a time.
-        for _ in range(5):
-            mine = [pid for pid in map(int, filter(str.isdigit, os.listdir("/proc")))
-                    if _parent(pid) == os.getpid()]
-            for pid in mine:
-                try:
-                    os.kill(pid, signal.SIGKILL)
-                    os.waitpid(pid, 0)
-                except OSError:
-                    pass
-            if not mine:
-                break
-
     # ---- the desktop
     def __enter__(self):
         try:
@@ -194,7 +155,8 @@ class Session:
             signal.signal(s, signal.SIG_IGN)
         signal.alarm(0)
         self.end = time.time()  # Orca's farewell is not the program's
-        self.stop_all()
+        if self.display:
+            self.display.stop()
         if self.tmp and self.keep:
             shutil.copytree(self.logs, self.keep, dirs_exist_ok=True)
             with open(os.path.join(self.keep, "transcript.txt"), "w") as f:
@@ -203,36 +165,16 @@ class Session:
             shutil.rmtree(self.tmp, ignore_errors=True)
 
     def set_up(self):
-        _libc.prctl(36, 1)  # PR_SET_CHILD_SUBREAPER
         self.tmp = tempfile.mkdtemp(prefix="orca-session-")
         self.logs = os.path.join(self.tmp, "logs")
         home = os.path.join(self.tmp, "home")
         self.env = {k: v for k, v in os.environ.items()
                     if k in ("PATH", "TMPDIR", "USER", "LOGNAME") or k.endswith("SAN_OPTIONS")}
-        self.env.update(HOME=home, LANG=self.lang, LC_ALL=self.lang,
-                        XDG_RUNTIME_DIR=os.path.join(self.tmp, "run"),
-                        XDG_CONFIG_HOME=os.path.join(home, ".config"),
-                        XDG_DATA_HOME=os.path.join(home, ".local", "share"),
-                        XDG_CACHE_HOME=os.path.join(home, ".cache"))
-        for d in ("logs", "bin", "run", "home/.config/speech-dispatcher",
-                  "home/.local/share/orca", "home/.cache"):
+        self.env.update(LANG=self.lang, LC_ALL=self.lang)
+        self.display = PrivateDisplay(bus=True, folder=self.tmp, env=self.env).start()
+        self.env.update(self.display.env)
+        for d in ("bin", "home/.config/speech-dispatcher", "home/.local/share/orca"):
             os.makedirs(os.path.join(self.tmp, d), 0o700)
-
-        read, write = os.pipe()
-        self.start("xvfb", ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
-                            "-nolisten", "tcp", "-noreset"], pass_fds=(write,))
-        os.close(write)
-        self.env["DISPLAY"] = ":" + Lines(read).wait_for(r"^\d+$", 20, "display from Xvfb")
-
-        # Started after Xvfb, so that what the bus starts on demand (the
-        # accessibility bus, the registry) finds the display.
-        read, write = os.pipe()
-        self.start("dbus", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
-                            "--address=unix:dir=" + self.tmp, "--print-address=%d" % write],
-                   pass_fds=(write,))
-        os.close(write)
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = Lines(read).wait_for(
-            r"^unix:", 20, "address from dbus-daemon")
 
         # Each call starts what it asks for, through D-Bus activation, and
         # returns once it answers.
@@ -250,10 +192,10 @@ class Session:
         # it; with Latin keys only it remaps a spare key for each, which
         # Chromium reads too late and types the wrong letter.
         self.run(["setxkbmap", "-layout", "us,ru"])
-        self.start("openbox", ["openbox", "--sm-disable"])
+        self.display.spawn("openbox", ["openbox", "--sm-disable"])
         # xprop cannot watch a property whose name the server has not heard
         # of yet, so it watches them all.
-        spy = self.start("xprop", ["stdbuf", "-oL", "xprop", "-spy", "-root"], pipe=True)
+        spy = self.display.spawn("xprop", ["stdbuf", "-oL", "xprop", "-spy", "-root"], pipe=True)
         Lines(spy.stdout.fileno()).wait_for(r"^_NET_SUPPORTING_WM_CHECK\(WINDOW\): window id",
                                             20, "window manager")
         os.killpg(spy.pid, signal.SIGTERM)
@@ -266,8 +208,8 @@ class Session:
                     '"espeak-ng.conf"\nDefaultModule espeak-ng\nDefaultLanguage "ru"\n')
         # A log directory that does not exist sends the log to standard
         # output, where the line saying it is ready can be waited for.
-        sd = self.start("speech-dispatcher", ["speech-dispatcher", "-s", "-t", "0", "-l", "1",
-                                              "-L", os.path.join(self.tmp, "none")], pipe=True)
+        sd = self.display.spawn("speech-dispatcher", ["speech-dispatcher", "-s", "-t", "0", "-l",
+                                "1", "-L", os.path.join(self.tmp, "none")], pipe=True)
         Lines(sd.stdout.fileno(), open(os.path.join(self.logs, "speech-dispatcher.log"), "a")
               ).wait_for("waiting for clients", 30, "speech-dispatcher")
 
@@ -281,7 +223,7 @@ class Session:
             f.write(HOOK.replace("@FD@", str(write)))
         env = dict(self.env, PATH=os.path.join(self.tmp, "bin") + ":" + self.env["PATH"])
         debug = ["--debug-file=" + os.path.join(self.logs, "orca-debug.log")] if self.keep else []
-        self.start("orca", ["orca"] + debug, env=env, pass_fds=(write,))
+        self.display.spawn("orca", ["orca"] + debug, env=env, pass_fds=(write,))
         os.close(write)
         self.speech = Lines(read, open(os.path.join(self.logs, "speech.log"), "a",
                                        buffering=1), spoken)
@@ -299,7 +241,7 @@ class Session:
             if not os.path.isfile(self.argv[0]):
                 raise Failure("no page " + self.argv[0])
             argv = self.browser(self.web, "file://" + os.path.abspath(self.argv[0])) + self.argv[1:]
-        self.program = self.start("program", argv, env=env, cwd=os.getcwd())
+        self.program = self.display.spawn("program", argv, env=env, cwd=os.getcwd())
         search = ["xdotool", "search", "--sync", "--onlyvisible", "--all", "--pid",
                   str(self.program.pid)] + (["--name", self.title] if self.title else [])
         # A window that goes while xdotool looks at it (Chromium makes and
@@ -450,14 +392,6 @@ def main():
         print(session.transcript() + "orca_session: %s" % e, file=sys.stderr)
         sys.exit(getattr(e, "status", 1))
     print(session.transcript(), end="")
-
-
-def _parent(pid):
-    try:
-        with open("/proc/%d/stat" % pid) as f:
-            return int(f.read().rsplit(")", 1)[1].split()[1])
-    except (OSError, IndexError, ValueError):
-        return None
 
 
 if __name__ == "__main__":

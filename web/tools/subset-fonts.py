@@ -15,7 +15,9 @@ from pathlib import Path
 
 from fontTools import subset
 
-FACES = Path("/usr/share/fonts/truetype/liberation2")
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tools"))
+from debian_fonts import LIBERATION  # noqa: E402
 
 
 def strings(value):
@@ -38,7 +40,7 @@ def cut(source, text, out):
     options.hinting = False
     options.drop_tables += ["FFTM"]
     options.desubroutinize = True
-    font = subset.load_font(str(FACES / source), options)
+    font = subset.load_font(str(LIBERATION / source), options)
     subsetter = subset.Subsetter(options)
     subsetter.populate(text="".join(sorted(set(text))))
     subsetter.subset(font)
