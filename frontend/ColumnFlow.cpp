@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <string_view>
 
 #include "engine/Steps.h"
@@ -17,10 +16,31 @@ bool isCaption(const WindowLayout& window, const ControlLayout& control) {
     });
 }
 
-// A step's own controls in their columns, 1 to 4; nullptr for none.
-std::array<const char*, 4> stepRow(const engine::Step& step) {
-    const engine::StepControls& c = step.controls;
-    return {c.answerBox, c.confirmButton, c.echoLabel, c.verdictLabel};
+// A step whose box stands in the window: its caption, and its row's
+// controls in columns 1 to 4 (box, «Да», echo, verdict); nullptr for none.
+// The results window holds no step's box, and labels of the same names.
+struct StepLine {
+    const ControlLayout* caption;
+    std::array<const ControlLayout*, 4> row;
+
+    bool holds(const ControlLayout* c) const {
+        return caption == c || std::find(row.begin(), row.end(), c) != row.end();
+    }
+};
+
+std::vector<StepLine> stepLines(const WindowLayout& window) {
+    const auto named = [&window](const char* name) {
+        return name ? findControl(window, name) : nullptr;
+    };
+    std::vector<StepLine> lines;
+    for (const engine::Step& step : engine::kStepTable) {
+        const engine::StepControls& s = step.controls;
+        if (const ControlLayout* box = named(s.answerBox))
+            lines.push_back(
+                {named(box->labelledBy),
+                 {box, named(s.confirmButton), named(s.echoLabel), named(s.verdictLabel)}});
+    }
+    return lines;
 }
 
 } // namespace
@@ -44,21 +64,7 @@ ControlRole roleOf(const WindowLayout& window, const ControlLayout& control) {
 }
 
 std::vector<ColumnPlace> columnPlaces(const WindowLayout& window) {
-    // Each step control's column, its caption's 0.
-    std::map<std::string_view, int> inStep;
-    for (const engine::Step& step : engine::kStepTable) {
-        const ControlLayout* box =
-            step.controls.answerBox ? findControl(window, step.controls.answerBox) : nullptr;
-        if (!box)
-            continue;
-        if (box->labelledBy)
-            inStep[box->labelledBy] = 0;
-        const auto row = stepRow(step);
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            if (row[i])
-                inStep[row[i]] = static_cast<int>(i) + 1;
-        }
-    }
+    const auto lines = stepLines(window);
     int firstStepTop = window.clientHeight;
     for (const ControlLayout& c : window.controls) {
         if (c.kind == ControlKind::TextBox)
@@ -66,7 +72,8 @@ std::vector<ColumnPlace> columnPlaces(const WindowLayout& window) {
     }
     std::vector<const ControlLayout*> rest;
     for (const ControlLayout& c : window.controls) {
-        if (!c.container && !inStep.contains(c.name))
+        if (!c.container &&
+            std::none_of(lines.begin(), lines.end(), [&c](const auto& l) { return l.holds(&c); }))
             rest.push_back(&c);
     }
 
@@ -87,17 +94,12 @@ std::vector<ColumnPlace> columnPlaces(const WindowLayout& window) {
             places.push_back({c, row, ++column});
     }
     ++row;
-    for (const engine::Step& step : engine::kStepTable) {
-        const ControlLayout* box =
-            step.controls.answerBox ? findControl(window, step.controls.answerBox) : nullptr;
-        if (!box)
-            continue;
-        if (box->labelledBy)
-            places.push_back({findControl(window, box->labelledBy), row++, 0});
-        const auto names = stepRow(step);
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            if (names[i])
-                places.push_back({findControl(window, names[i]), row, static_cast<int>(i) + 1});
+    for (const StepLine& line : lines) {
+        if (line.caption)
+            places.push_back({line.caption, row++, 0});
+        for (std::size_t i = 0; i < line.row.size(); ++i) {
+            if (line.row[i])
+                places.push_back({line.row[i], row, static_cast<int>(i) + 1});
         }
         ++row;
     }
@@ -106,28 +108,16 @@ std::vector<ColumnPlace> columnPlaces(const WindowLayout& window) {
 }
 
 std::vector<const ControlLayout*> readingOrder(const WindowLayout& window) {
-    // The labels that stand after a step's «Да», and those a box is named by.
-    std::map<std::string_view, std::vector<const ControlLayout*>> after;
-    for (const engine::Step& step : engine::kStepTable) {
-        // Only a window with the step's «Да» holds the step's labels: the
-        // results window has labels of the same names.
-        const engine::StepControls& s = step.controls;
-        if (!s.confirmButton || !findControl(window, s.confirmButton))
-            continue;
-        for (const char* name : {s.echoLabel, s.verdictLabel}) {
-            if (const ControlLayout* label = name ? findControl(window, name) : nullptr)
-                after[s.confirmButton].push_back(label);
-        }
-    }
+    // A step's echo and verdict stand after its «Да», a caption before the
+    // control it names.
+    const auto lines = stepLines(window);
     const auto chain = tabChain(window);
     const auto placed = [&](const ControlLayout& c) {
-        for (const auto& [button, labels] : after) {
-            if (std::find(labels.begin(), labels.end(), &c) != labels.end())
-                return true;
-        }
-        return std::any_of(chain.begin(), chain.end(), [&](const ControlLayout* f) {
-            return f->labelledBy && std::string_view(f->labelledBy) == c.name;
-        });
+        return std::any_of(lines.begin(), lines.end(),
+                           [&c](const auto& l) { return l.row[2] == &c || l.row[3] == &c; }) ||
+               std::any_of(chain.begin(), chain.end(), [&c](const ControlLayout* f) {
+                   return f->labelledBy && std::string_view(f->labelledBy) == c.name;
+               });
     };
 
     std::vector<const ControlLayout*> order;
@@ -144,9 +134,11 @@ std::vector<const ControlLayout*> readingOrder(const WindowLayout& window) {
         if (own && own->labelledBy)
             put(findControl(window, own->labelledBy));
         put(own);
-        if (const auto labels = after.find(c->name); labels != after.end()) {
-            for (const ControlLayout* label : labels->second)
-                put(label);
+        for (const StepLine& line : lines) {
+            if (line.row[1] == c) {
+                put(line.row[2]);
+                put(line.row[3]);
+            }
         }
     }
     for (const ControlLayout& c : window.controls) {

@@ -76,7 +76,7 @@ interface Exports {
 }
 
 // The module's memory as text: strings read from it and written into it.
-export class Memory {
+class Memory {
   private readonly decoder = new TextDecoder();
   private readonly encoder = new TextEncoder();
   exports!: Exports;

@@ -22,12 +22,10 @@ const file = fileURLToPath(new URL("../../build-web/fraction-trainer.html", impo
 const PAGE = pathToFileURL(file).href;
 
 // What the page was made from: the layout tables as page-data printed them.
-/** @type {{ windows: Array<{ name: string, width: number, height: number, controls: Array<{
- *   name: string, kind: string, left: number, top: number, width: number, height: number,
- *   tab: number, selected: boolean, container: string | null }> }> }} */
+/** @type {import("../tools/render-page.mjs").PageData} */
 export const PAGE_DATA = JSON.parse(
   existsSync(file) ? readFileSync(new URL("../../build-web/obj/page-data.json", import.meta.url), "utf8") : "null",
-) ?? { windows: [] };
+) ?? { windows: [], steps: [], words: {} };
 const main = PAGE_DATA.windows[0];
 
 // Desktop size: the layout's client area, one CSS pixel to one layout pixel.
